@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/packed_color.h"
+
+namespace tintwell {
+
+struct Point {
+  int32_t x = 0;
+  int32_t y = 0;
+};
+
+namespace modColor {
+
+// The pointer position shared by the strip drag and the sampler; each use
+// fills it and reads it within one handler.
+inline Point ptMouse;
+
+}  // namespace modColor
+
+PackedColor convHSV2RGB(double hue, double saturation, double value);
+double MathModDbl(const double& a, const double& b);
+std::string convInt2HexDigit(const int16_t& n);
+int16_t convHexDigit2Int(const std::string& text);
+
+}  // namespace tintwell

@@ -1,0 +1,71 @@
+#include "core/pixel_image.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tintwell {
+
+namespace {
+
+// Packed colour (red low) and DIB pixel (blue low) differ by swapping the
+// outer bytes; the swap is its own inverse.
+constexpr uint32_t swapRedBlue(uint32_t color) {
+  return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
+}
+
+}  // namespace
+
+PixelImage::PixelImage(int width, int height)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      bits_(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0u) {}
+
+void PixelImage::setPixel(int x, int y, PackedColor color) {
+  if (!contains(x, y)) return;
+  bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] =
+      swapRedBlue(color);
+}
+
+PackedColor PixelImage::pixel(int x, int y) const {
+  if (!contains(x, y)) return kInvalidColor;
+  return swapRedBlue(
+      bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)]);
+}
+
+void PixelImage::fill(PackedColor color) {
+  std::fill(bits_.begin(), bits_.end(), swapRedBlue(color));
+}
+
+void PixelImage::copyRect(int dstX, int dstY, int copyWidth, int copyHeight, int srcX, int srcY) {
+  if (copyWidth <= 0 || copyHeight <= 0) return;
+  // Work in 64 bits: callers may pass any int, and the sums must not overflow.
+  int64_t left = 0;
+  int64_t top = 0;
+  int64_t right = copyWidth;
+  int64_t bottom = copyHeight;
+  // Clip the copy (in offsets from its origin) to both source and destination.
+  left = std::max({left, -static_cast<int64_t>(srcX), -static_cast<int64_t>(dstX)});
+  top = std::max({top, -static_cast<int64_t>(srcY), -static_cast<int64_t>(dstY)});
+  right =
+      std::min({right, static_cast<int64_t>(width_) - srcX, static_cast<int64_t>(width_) - dstX});
+  bottom = std::min(
+      {bottom, static_cast<int64_t>(height_) - srcY, static_cast<int64_t>(height_) - dstY});
+  if (left >= right || top >= bottom) return;
+
+  const size_t rowBytes = static_cast<size_t>(right - left) * sizeof(uint32_t);
+  auto rowStart = [&](int64_t x, int64_t y) {
+    return bits_.data() + static_cast<size_t>(y * width_ + x);
+  };
+  // Copy rows in the order that never reads a row already overwritten.
+  if (dstY > srcY) {
+    for (int64_t row = bottom - 1; row >= top; --row) {
+      std::memmove(rowStart(dstX + left, dstY + row), rowStart(srcX + left, srcY + row), rowBytes);
+    }
+  } else {
+    for (int64_t row = top; row < bottom; ++row) {
+      std::memmove(rowStart(dstX + left, dstY + row), rowStart(srcX + left, srcY + row), rowBytes);
+    }
+  }
+}
+
+}  // namespace tintwell

@@ -1,0 +1,137 @@
+#pragma once
+
+// The main window: all the state of a run and every event handler. Each
+// subsystem defines its handlers in its own folder (picker/, fields/,
+// sampler/, shell/).
+
+#include <array>
+#include <cstdint>
+
+#include "core/colour_state.h"
+#include "shell/ports.h"
+
+namespace tintwell {
+
+inline constexpr int kFieldCount = 8;
+inline constexpr int kDimensionCount = 6;
+
+// The controls and services of one window, as the adapter or a test built them.
+struct FormControls {
+  FormWindow& form;
+  std::array<TextField*, kFieldCount> txtInp;
+  Surface& imgMatrix;
+  Surface& imgVertical;
+  Surface& imgCurColor;
+  Picture& imgArrowLeft;
+  Picture& imgArrowRight;
+  Picture& imgLangENG;
+  Picture& imgLangHUN;
+  Picture& imgLangENG_hl;
+  Picture& imgLangHUN_hl;
+  Label& lblTitle;
+  Label& lblVersion;
+  Label& lblHomepage;
+  Label& lblQuality;
+  Label& lblTintwell;
+  DropDownList& cmbQuality;
+  IntervalTimer& tmSampler;
+  IntervalTimer& tmrLang;
+  Platform& platform;
+};
+
+class frmColor : public ColourState {
+ public:
+  explicit frmColor(FormControls& controls) : controls_(controls) {}
+  frmColor(const frmColor&) = delete;
+  frmColor& operator=(const frmColor&) = delete;
+
+  // Start-up and shutdown (shell/startup.cpp).
+  void Form_Load();
+  void Form_Unload();
+
+  // Dimension options and the slider strip (picker/vertical.cpp).
+  void optDim_Click(int16_t index);
+  void drawVertical();
+
+  // The matrix and its marker (picker/matrix.cpp).
+  void drawMatrix(bool bMarker);
+  void drawMatrixMarker(int32_t x, int32_t y);
+
+  // Pointer picking (picker/pointer.cpp). Coordinates are pixels relative to
+  // the surface's drawing area, negative or beyond it while captured.
+  void imgMatrix_MouseDown(int16_t button, int16_t shift, float x, float y);
+  void imgMatrix_MouseMove(int16_t button, int16_t shift, float x, float y);
+  void imgMatrix_MouseUp(int16_t button, int16_t shift, float x, float y);
+  void imgVertical_MouseDown(int16_t button, int16_t shift, float x, float y);
+  void imgVertical_MouseMove(int16_t button, int16_t shift, float x, float y);
+  void imgVertical_MouseUp(int16_t button, int16_t shift, float x, float y);
+  void imgMatrixClick(float x, float y, bool bDrawBig);
+
+  // Value fields and swatch (fields/refresh.cpp, fields/editing.cpp).
+  void refreshInputs(int16_t skipIndex);
+  void txtInp_Change(int16_t index);
+  void txtInp_GotFocus(int16_t index);
+  void txtInp_LostFocus(int16_t index);
+
+  // Screen sampler (sampler/sampler.cpp).
+  void Form_KeyDown(int16_t& keyCode, int16_t shift);
+  void Form_KeyUp(int16_t& keyCode, int16_t shift);
+  void tmSampler_Timer();
+
+  // Captions (shell/language.cpp).
+  void applyLanguage(int32_t code);
+  void imgLangENG_hl_Click();
+  void imgLangHUN_hl_Click();
+
+  // Hover and home page (shell/hover.cpp).
+  void resetHover();
+  void imgLangENG_MouseMove();
+  void imgLangHUN_MouseMove();
+  void lblHomepage_MouseMove();
+  void Form_MouseMove();
+  void tmrLang_Timer();
+  void lblHomepage_Click();
+
+  // State of a run; the colour itself is inherited from ColourState.
+  int16_t iDim = 0;
+  int16_t iVerticalPos = 0;
+  int16_t iMatrixX = 0;
+  int16_t iMatrixY = 0;
+  bool bVerticalDrag = false;
+  bool bMatrixDrag = false;
+  int32_t lCurColor = 0;
+  // Edit guard: true while a value field has the focus; refreshInputs holds
+  // it false while it writes, so its own writes are not read back as typing.
+  bool bInpFocus = false;
+  int16_t iHover = 0;
+  Point ptCursor;
+
+  // The controls, named as the window names them.
+  FormWindow& form() { return controls_.form; }
+  TextField& txtInp(int index) { return *controls_.txtInp.at(static_cast<size_t>(index)); }
+  Surface& imgMatrix() { return controls_.imgMatrix; }
+  Surface& imgVertical() { return controls_.imgVertical; }
+  Surface& imgCurColor() { return controls_.imgCurColor; }
+  Picture& imgArrowLeft() { return controls_.imgArrowLeft; }
+  Picture& imgArrowRight() { return controls_.imgArrowRight; }
+  Picture& imgLangENG() { return controls_.imgLangENG; }
+  Picture& imgLangHUN() { return controls_.imgLangHUN; }
+  Picture& imgLangENG_hl() { return controls_.imgLangENG_hl; }
+  Picture& imgLangHUN_hl() { return controls_.imgLangHUN_hl; }
+  Label& lblTitle() { return controls_.lblTitle; }
+  Label& lblVersion() { return controls_.lblVersion; }
+  Label& lblHomepage() { return controls_.lblHomepage; }
+  Label& lblQuality() { return controls_.lblQuality; }
+  Label& lblTintwell() { return controls_.lblTintwell; }
+  DropDownList& cmbQuality() { return controls_.cmbQuality; }
+  IntervalTimer& tmSampler() { return controls_.tmSampler; }
+  IntervalTimer& tmrLang() { return controls_.tmrLang; }
+  Platform& platform() { return controls_.platform; }
+
+ private:
+  void lightItem(int16_t item);
+
+  FormControls& controls_;
+};
+
+}  // namespace tintwell

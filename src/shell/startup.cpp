@@ -1,0 +1,53 @@
+#include "shell/frm_color.h"
+#include "shell/mod_registry_common.h"
+#include "shell/mod_rigbox_common.h"
+#include "shell/version.h"
+
+namespace tintwell {
+
+namespace {
+constexpr double kInitialHue = 360.0;  // red, but shown as 360 rather than 0
+constexpr int kFlagMargin = 3;
+constexpr int32_t kDefaultQuality = 0;
+constexpr int32_t kLowestQualityIndex = 0;
+constexpr int32_t kHighestQualityIndex = 2;
+}  // namespace
+
+void frmColor::Form_Load() {
+  dHue = kInitialHue;
+  dSat = 1.0;
+  dVal = 1.0;
+
+  // Both flags are placed by the English flag's width; they are equally wide.
+  const float innerWidth = static_cast<float>(form().scaleWidth());
+  const float flagWidth = static_cast<float>(imgLangENG().width());
+  imgLangHUN().setLeft(static_cast<int>(innerWidth - kFlagMargin - flagWidth));
+  imgLangENG().setLeft(static_cast<int>(innerWidth - 2 * kFlagMargin - 2 * flagWidth));
+
+  lblVersion().setCaption(versionText());
+
+  applyLanguage(ReadLanguage(platform().registry()));
+  // The list has its entries only once the captions are applied.
+  const int32_t quality =
+      ReadAppSetting(platform().registry(), kQualitySubKey, kQualityValueName, kDefaultQuality);
+  cmbQuality().setListIndex(
+      static_cast<int16_t>(MathClampLng3(kLowestQualityIndex, kHighestQualityIndex, quality)));
+
+  refreshInputs(-1);
+  bInpFocus = false;
+  drawVertical();
+  drawMatrix(true);
+
+  imgLangHUN_hl().setLeft(imgLangHUN().left());
+  imgLangHUN_hl().setTop(imgLangHUN().top());
+  imgLangENG_hl().setLeft(imgLangENG().left());
+  imgLangENG_hl().setTop(imgLangENG().top());
+  resetHover();
+}
+
+void frmColor::Form_Unload() {
+  const int16_t index = static_cast<int16_t>(cmbQuality().listIndex());
+  WriteAppSetting(platform().registry(), kQualitySubKey, kQualityValueName, index);
+}
+
+}  // namespace tintwell
