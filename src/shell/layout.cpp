@@ -1,0 +1,300 @@
+#include "shell/layout.h"
+
+#include <algorithm>
+#include <array>
+
+#include "shell/maker.h"
+
+namespace tintwell::layout {
+
+namespace {
+
+using enum ControlKind;
+
+// The band and the lines reach past the right edge and are clipped there.
+constexpr int kBandWidth = 729;
+constexpr int kLineHeight = 1;
+constexpr int kFieldHeight = 19;
+constexpr int kSmallFieldWidth = 41;
+constexpr int kWideFieldWidth = 73;
+constexpr int kSmallFieldLength = 3;
+constexpr int kHexFieldLength = 6;
+constexpr int kNumberFieldLength = 8;
+constexpr int kOptionLeft = 326;
+constexpr int kOptionWidth = 33;
+constexpr int kOptionHeight = 17;
+constexpr int kSmallFieldLeft = 360;
+constexpr int kWideFieldLeft = 344;
+constexpr int kFlagWidth = 21;
+constexpr int kFlagHeight = 20;
+constexpr int kArrowWidth = 8;
+constexpr int kArrowHeight = 9;
+
+constexpr ControlSpec makeOption(int index, int top, int tabIndex, std::string_view caption) {
+  return {.name = "optDim",
+          .index = index,
+          .kind = optionButton,
+          .left = kOptionLeft,
+          .top = top,
+          .width = kOptionWidth,
+          .height = kOptionHeight,
+          .tabIndex = tabIndex,
+          .caption = caption,
+          .controlId = optDimId(index),
+          .checked = index == 0};
+}
+
+constexpr ControlSpec makeField(int index, int left, int top, int width, int tabIndex,
+                                int maxLength) {
+  return {.name = "txtInp",
+          .index = index,
+          .kind = textField,
+          .left = left,
+          .top = top,
+          .width = width,
+          .height = kFieldHeight,
+          .tabIndex = tabIndex,
+          .font = kDefaultFont,
+          .foreColor = ColorSpec{ColorRole::fixed, 0},
+          .backColor = kSystemWindow,
+          .maxLength = maxLength,
+          .controlId = txtInpId(index)};
+}
+
+constexpr ControlSpec makePicture(std::string_view name, int left, int top, int width, int height,
+                                  Art art) {
+  return {.name = name,
+          .kind = ControlKind::picture,
+          .left = left,
+          .top = top,
+          .width = width,
+          .height = height,
+          .art = art};
+}
+
+constexpr ControlSpec makeUnitLabel(std::string_view name, int left, int top, int width,
+                                    int tabIndex, std::string_view caption, FontSpec font) {
+  constexpr int kUnitLabelHeight = 14;
+  return {.name = name,
+          .kind = label,
+          .left = left,
+          .top = top,
+          .width = width,
+          .height = kUnitLabelHeight,
+          .tabIndex = tabIndex,
+          .caption = caption,
+          .font = font,
+          .autoSize = true};
+}
+
+constexpr ControlSpec makeLine(std::string_view name, int top, ColorSpec color) {
+  return {.name = name,
+          .kind = ControlKind::line,
+          .left = 0,
+          .top = top,
+          .width = kBandWidth,
+          .height = kLineHeight,
+          .backColor = color};
+}
+
+constexpr std::array kControls{
+    // Header band.
+    ControlSpec{
+        .name = "Shape1", .kind = shape, .width = kBandWidth, .height = 73, .backColor = kWhite},
+    makeLine("Line1", 70, kButtonShadow),
+    ControlSpec{.name = "lblTitle",
+                .kind = label,
+                .left = 8,
+                .top = 8,
+                .width = 82,
+                .height = 25,
+                .tabIndex = 14,
+                .caption = "Title text",
+                .font = kGeorgiaTitle,
+                .backColor = kSystemWindow,
+                .autoSize = true},
+    makePicture("Image2", 10, 41, 16, 16, Art::makerLogo),
+    ControlSpec{.name = "Label10",
+                .kind = label,
+                .left = 32,
+                .top = 41,
+                .width = 106,
+                .height = 16,
+                .tabIndex = 15,
+                .caption = kMakerCredit,
+                .font = kArialBigBold,
+                .backColor = kSystemWindow,
+                .autoSize = true},
+    ControlSpec{.name = "lblVersion",
+                .kind = label,
+                .left = 391,
+                .top = 32,
+                .width = 42,
+                .height = 14,
+                .tabIndex = 26,
+                .caption = "version",
+                .font = kArialBold,
+                .foreColor = kSilver,
+                .backColor = kWhite,
+                .alignment = Alignment::right,
+                .autoSize = true},
+    ControlSpec{.name = "lblHomepage",
+                .kind = label,
+                .left = 328,
+                .top = 52,
+                .width = 105,
+                .height = 17,
+                .tabIndex = 16,
+                .caption = kHomepageText,
+                .font = kArialBold,
+                .backColor = kSystemWindow,
+                .alignment = Alignment::right},
+    makePicture("imgLangENG", 390, 4, kFlagWidth, kFlagHeight, Art::flagEnglish),
+    makePicture("imgLangHUN", 414, 4, kFlagWidth, kFlagHeight, Art::flagHungarian),
+    makePicture("imgLangENG_hl", 280, 8, kFlagWidth, kFlagHeight, Art::flagEnglishPale),
+    makePicture("imgLangHUN_hl", 304, 8, kFlagWidth, kFlagHeight, Art::flagHungarianPale),
+
+    // Picker area.
+    ControlSpec{.name = "imgMatrix",
+                .kind = surface,
+                .left = 8,
+                .top = 88,
+                .width = 260,
+                .height = 260,
+                .tabIndex = 0,
+                .controlId = kImgMatrixId,
+                .pointer = Pointer::ring},
+    ControlSpec{.name = "imgVertical",
+                .kind = surface,
+                .left = 280,
+                .top = 88,
+                .width = 25,
+                .height = 260,
+                .tabIndex = 1,
+                .controlId = kImgVerticalId},
+    makePicture("imgArrowLeft", 271, 96, kArrowWidth, kArrowHeight, Art::arrowLeft),
+    makePicture("imgArrowRight", 305, 96, kArrowWidth, kArrowHeight, Art::arrowRight),
+    ControlSpec{.name = "imgCurColor",
+                .kind = surface,
+                .left = 336,
+                .top = 88,
+                .width = 89,
+                .height = 49,
+                .tabIndex = 11,
+                .controlId = kImgCurColorId,
+                .scaleUnit = ScaleUnit::twips},
+
+    // Value fields and dimension options.
+    makeOption(0, 162, 17, "H:"),
+    makeOption(1, 186, 18, "S:"),
+    makeOption(2, 210, 19, "B:"),
+    makeOption(3, 250, 20, "R:"),
+    makeOption(4, 274, 21, "G:"),
+    makeOption(5, 298, 22, "B:"),
+    makeField(0, kSmallFieldLeft, 160, kSmallFieldWidth, 2, kSmallFieldLength),
+    makeField(1, kSmallFieldLeft, 184, kSmallFieldWidth, 3, kSmallFieldLength),
+    makeField(2, kSmallFieldLeft, 208, kSmallFieldWidth, 4, kSmallFieldLength),
+    makeField(3, kSmallFieldLeft, 248, kSmallFieldWidth, 8, kSmallFieldLength),
+    makeField(4, kSmallFieldLeft, 272, kSmallFieldWidth, 9, kSmallFieldLength),
+    makeField(5, kSmallFieldLeft, 296, kSmallFieldWidth, 10, kSmallFieldLength),
+    makeField(6, kWideFieldLeft, 336, kWideFieldWidth, 13, kHexFieldLength),
+    makeField(7, kWideFieldLeft, 360, kWideFieldWidth, 23, kNumberFieldLength),
+    makeUnitLabel("Label4", 402, 163, 4, 5, "\u00B0", kArial),
+    makeUnitLabel("Label5", 402, 187, 10, 6, "%", kArial),
+    makeUnitLabel("Label6", 402, 211, 10, 7, "%", kArial),
+    makeUnitLabel("Label11", 328, 339, 6, 12, "#", kArialWestern),
+    makeUnitLabel("Label1", 312, 363, 22, 25, "BGR", kArialWestern),
+
+    // Bottom area.
+    ControlSpec{.name = "lblQuality",
+                .kind = label,
+                .left = 8,
+                .top = 363,
+                .width = 137,
+                .height = 17,
+                .tabIndex = 27,
+                .caption = "lblQuality",
+                .font = kDefaultFont},
+    ControlSpec{.name = "cmbQuality",
+                .kind = dropDownList,
+                .left = 152,
+                .top = 360,
+                .width = 113,
+                .height = 21,
+                .tabIndex = 28,
+                .font = kDefaultFont,
+                .controlId = kCmbQualityId},
+    makeLine("Line2", 391, kButtonShadow),
+    makeLine("Line3", 392, kWhite),
+    makePicture("Image1", 8, 400, 18, 18, Art::eyedropper),
+    ControlSpec{.name = "lblTintwell",
+                .kind = label,
+                .left = 32,
+                .top = 402,
+                .width = 409,
+                .height = 17,
+                .tabIndex = 24,
+                .caption = "press or hold shift key to get color from below the cursor",
+                .font = kDefaultFont},
+};
+
+// Back to front.
+constexpr auto kPaintingOrderNames = std::to_array<std::string_view>(
+    {"Shape1",     "Label4",     "Label5",   "Label6",        "imgArrowLeft", "imgArrowRight",
+     "Label11",    "Line1",      "lblTitle", "Label10",       "Image2",       "lblHomepage",
+     "imgLangENG", "imgLangHUN", "Image1",   "lblTintwell",   "Label1",       "lblVersion",
+     "lblQuality", "Line2",      "Line3",    "imgLangENG_hl", "imgLangHUN_hl"});
+
+constexpr size_t countWindowed() {
+  return static_cast<size_t>(
+      std::count_if(kControls.begin(), kControls.end(),
+                    [](const ControlSpec& spec) { return isWindowed(spec.kind); }));
+}
+
+constexpr std::array kTimers{
+    TimerSpec{.name = "tmSampler", .timerId = 1, .intervalMs = 33, .enabledAtCreation = true},
+    TimerSpec{.name = "tmrLang", .timerId = 2, .intervalMs = 100, .enabledAtCreation = false},
+};
+
+}  // namespace
+
+std::span<const ControlSpec> controls() {
+  return kControls;
+}
+
+std::span<const ControlSpec* const> windowedControls() {
+  static const auto ordered = [] {
+    std::array<const ControlSpec*, countWindowed()> result{};
+    auto out = result.begin();
+    for (const ControlSpec& spec : kControls) {
+      if (isWindowed(spec.kind)) *out++ = &spec;
+    }
+    std::sort(result.begin(), result.end(),
+              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    return result;
+  }();
+  return ordered;
+}
+
+std::span<const ControlSpec* const> paintingOrder() {
+  static const auto ordered = [] {
+    std::array<const ControlSpec*, kPaintingOrderNames.size()> result{};
+    std::transform(kPaintingOrderNames.begin(), kPaintingOrderNames.end(), result.begin(),
+                   [](std::string_view name) { return findControl(name); });
+    return result;
+  }();
+  return ordered;
+}
+
+const ControlSpec* findControl(std::string_view name, int index) {
+  const auto found = std::find_if(kControls.begin(), kControls.end(), [&](const ControlSpec& spec) {
+    return spec.name == name && spec.index == index;
+  });
+  return found == kControls.end() ? nullptr : &*found;
+}
+
+std::span<const TimerSpec> timers() {
+  return kTimers;
+}
+
+}  // namespace tintwell::layout

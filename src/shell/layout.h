@@ -1,0 +1,175 @@
+#pragma once
+
+// The main window as designed: every control with its place, size, tab
+// index, caption at creation, font and colours, the painting order of the
+// windowless controls, the timers and the control IDs the window gives its
+// windowed children. The Win32 adapter builds the window from this table;
+// the end-to-end tests find the controls by the same IDs.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "core/packed_color.h"
+
+namespace tintwell::layout {
+
+// The window.
+inline constexpr std::string_view kWindowClassName = "TintwellMainWindow";
+inline constexpr std::string_view kSurfaceClassName = "TintwellSurface";
+inline constexpr std::string_view kInitialCaption = "Form1";
+inline constexpr int kClientWidth = 438;
+inline constexpr int kClientHeight = 426;
+inline constexpr int kTwipsPerPixel = 15;
+
+// Control IDs of the windowed controls; windowless ones have none.
+inline constexpr int kNoControlId = 0;
+inline constexpr int kTxtInpIdBase = 1000;
+inline constexpr int kOptDimIdBase = 1100;
+inline constexpr int kCmbQualityId = 1200;
+inline constexpr int kImgMatrixId = 1300;
+inline constexpr int kImgVerticalId = 1301;
+inline constexpr int kImgCurColorId = 1302;
+constexpr int txtInpId(int index) {
+  return kTxtInpIdBase + index;
+}
+constexpr int optDimId(int index) {
+  return kOptDimIdBase + index;
+}
+
+inline constexpr int kNoGroupIndex = -1;
+inline constexpr int kNoTabIndex = -1;
+inline constexpr int kNoMaxLength = 0;
+// The sunken border of the drawing surfaces, on each side.
+inline constexpr int kSurfaceBorder = 2;
+
+enum class ControlKind {
+  shape,         // filled rectangle, windowless
+  line,          // one pixel high, windowless
+  label,         // windowless
+  picture,       // windowless
+  surface,       // windowed drawing surface with a persistent image
+  textField,     // windowed single-line edit
+  optionButton,  // windowed, one group
+  dropDownList,  // windowed, pick only
+};
+
+constexpr bool isWindowed(ControlKind kind) {
+  return kind == ControlKind::surface || kind == ControlKind::textField ||
+         kind == ControlKind::optionButton || kind == ControlKind::dropDownList;
+}
+
+// Colours are either fixed or the system colour of a role, read when painted.
+enum class ColorRole {
+  fixed,
+  buttonFace,
+  buttonText,
+  buttonShadow,
+  window,
+};
+struct ColorSpec {
+  ColorRole role = ColorRole::fixed;
+  PackedColor rgb = 0;
+};
+inline constexpr ColorSpec kButtonFace{ColorRole::buttonFace, 0};
+inline constexpr ColorSpec kButtonText{ColorRole::buttonText, 0};
+inline constexpr ColorSpec kButtonShadow{ColorRole::buttonShadow, 0};
+inline constexpr ColorSpec kSystemWindow{ColorRole::window, 0};
+inline constexpr ColorSpec kWhite{ColorRole::fixed, packRgb(255, 255, 255)};
+inline constexpr ColorSpec kSilver{ColorRole::fixed, packRgb(192, 192, 192)};
+
+enum class FontFace {
+  defaultGui,  // the platform's default dialog font at its default size
+  arial,
+  georgia,
+};
+inline constexpr int kCentralEuropeanCharset = 238;
+inline constexpr int kWesternCharset = 0;
+inline constexpr int kPointsPerInch = 72;
+inline constexpr int kPixelsPerInch = 96;
+inline constexpr int kRegularSize = 825;  // hundredths of a point
+inline constexpr int kCreditSize = 975;
+inline constexpr int kTitleSize = 1575;
+struct FontSpec {
+  FontFace face = FontFace::arial;
+  int hundredthsOfPoint = kRegularSize;
+  bool bold = false;
+  int charset = kCentralEuropeanCharset;
+};
+// Character height in pixels at 96 dots per inch, nearest.
+constexpr int fontPixelHeight(const FontSpec& font) {
+  constexpr int kHundred = 100;
+  const int scaled = font.hundredthsOfPoint * kPixelsPerInch;
+  const int divisor = kPointsPerInch * kHundred;
+  return (scaled + divisor / 2) / divisor;
+}
+inline constexpr FontSpec kDefaultFont{FontFace::defaultGui, 0, false, kWesternCharset};
+inline constexpr FontSpec kArial{};
+inline constexpr FontSpec kArialBold{FontFace::arial, kRegularSize, true, kCentralEuropeanCharset};
+inline constexpr FontSpec kArialWestern{FontFace::arial, kRegularSize, false, kWesternCharset};
+inline constexpr FontSpec kArialBigBold{FontFace::arial, kCreditSize, true,
+                                        kCentralEuropeanCharset};
+inline constexpr FontSpec kGeorgiaTitle{FontFace::georgia, kTitleSize, false,
+                                        kCentralEuropeanCharset};
+
+enum class Alignment { left, right };
+
+// The stored pictures.
+enum class Art {
+  none,
+  flagEnglish,
+  flagHungarian,
+  flagEnglishPale,
+  flagHungarianPale,
+  arrowLeft,   // points right, sits left of the strip
+  arrowRight,  // points left, sits right of the strip
+  eyedropper,
+  makerLogo,
+};
+
+enum class Pointer { arrow, ring };
+
+// The unit a surface reports its inner size in.
+enum class ScaleUnit { pixels, twips };
+
+struct ControlSpec {
+  std::string_view name = {};
+  int index = kNoGroupIndex;  // member index within a control group
+  ControlKind kind = ControlKind::label;
+  int left = 0;  // lines: the left end; they are one pixel high
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int tabIndex = kNoTabIndex;
+  std::string_view caption = {};
+  FontSpec font = kArial;
+  ColorSpec foreColor = kButtonText;
+  ColorSpec backColor = kButtonFace;  // shapes and lines: their one colour
+  Alignment alignment = Alignment::left;
+  bool autoSize = false;  // labels that size themselves to their text
+  int maxLength = kNoMaxLength;
+  int controlId = kNoControlId;
+  Art art = Art::none;
+  Pointer pointer = Pointer::arrow;
+  ScaleUnit scaleUnit = ScaleUnit::pixels;
+  bool checked = false;  // the option selected at creation
+};
+
+// Every control of the window, windowed ones in tab order.
+std::span<const ControlSpec> controls();
+// The windowed controls, in tab order (the order they are created in).
+std::span<const ControlSpec* const> windowedControls();
+// The windowless controls, back to front.
+std::span<const ControlSpec* const> paintingOrder();
+// The control of that name and group index; nullptr when there is none.
+const ControlSpec* findControl(std::string_view name, int index = kNoGroupIndex);
+
+struct TimerSpec {
+  std::string_view name = {};
+  int timerId = 0;
+  int intervalMs = 0;
+  bool enabledAtCreation = false;
+};
+std::span<const TimerSpec> timers();
+
+}  // namespace tintwell::layout
