@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "core/colour_state.h"
 #include "shell/ports.h"
@@ -129,6 +130,8 @@ class frmColor : public ColourState {
   Platform& platform() { return controls_.platform; }
 
  private:
+  void verticalStep();
+  void correctField(int index, const std::string& limitText);
   void lightItem(int16_t item);
 
   FormControls& controls_;

@@ -1,0 +1,146 @@
+#include <string>
+#include <vector>
+
+#include "core/mod_color.h"
+#include "core/rounding.h"
+#include "fields/field_texts.h"
+#include "fields/number_reading.h"
+#include "shell/frm_color.h"
+
+namespace tintwell {
+
+namespace {
+
+constexpr double kPercent = 100.0;
+constexpr double kMaxHue = 360.0;
+constexpr int16_t kChannelMax = 255;
+constexpr int32_t kColorNumberMax = 16777215;
+constexpr size_t kHexDigits = 6;
+constexpr int kNibble = 16;
+
+// The first characters of a UTF-8 text, each kept whole.
+std::vector<std::string> leadingCharacters(const std::string& text, size_t count) {
+  std::vector<std::string> characters;
+  for (const char byte : text) {
+    const bool continuation = (static_cast<unsigned char>(byte) & 0xC0u) == 0x80u;
+    if (continuation && !characters.empty()) {
+      characters.back() += byte;
+      continue;
+    }
+    if (characters.size() == count) break;
+    characters.emplace_back(1, byte);
+  }
+  return characters;
+}
+
+struct Rgb {
+  int16_t red = 0;
+  int16_t green = 0;
+  int16_t blue = 0;
+};
+
+// rrggbb aligned to the right: missing leading digits, and any character that
+// is not a hex digit, count as 0.
+Rgb readHexColor(const std::string& text) {
+  const std::vector<std::string> digits = leadingCharacters(text, kHexDigits);
+  std::array<int16_t, kHexDigits> nibbles{};
+  const size_t offset = kHexDigits - digits.size();
+  for (size_t i = 0; i < digits.size(); ++i) nibbles[offset + i] = convHexDigit2Int(digits[i]);
+  return {static_cast<int16_t>(kNibble * nibbles[0] + nibbles[1]),
+          static_cast<int16_t>(kNibble * nibbles[2] + nibbles[3]),
+          static_cast<int16_t>(kNibble * nibbles[4] + nibbles[5])};
+}
+
+}  // namespace
+
+void frmColor::txtInp_GotFocus(int16_t) {
+  bInpFocus = true;
+}
+
+void frmColor::txtInp_LostFocus(int16_t) {
+  bInpFocus = false;
+}
+
+void frmColor::correctField(int index, const std::string& limitText) {
+  TextField& field = txtInp(index);
+  const int caret = field.selStart();
+  field.setText(limitText);
+  field.setSelStart(caret);
+}
+
+void frmColor::txtInp_Change(int16_t index) {
+  if (!bInpFocus || index < 0 || index >= kFieldCount) return;
+
+  if (index <= kBrightnessField) {
+    bInpFocus = false;  // the corrections below are not typing
+    dHue = readNumber(txtInp(kHueField).text());
+    dSat = readNumber(txtInp(kSaturationField).text()) / kPercent;
+    dVal = readNumber(txtInp(kBrightnessField).text()) / kPercent;
+    if (dHue < 0.0) {
+      dHue = 0.0;
+      correctField(kHueField, "0");
+    }
+    if (dHue > kMaxHue) {
+      dHue = kMaxHue;
+      correctField(kHueField, "360");
+    }
+    if (dSat < 0.0) {
+      dSat = 0.0;
+      correctField(kSaturationField, "0");
+    }
+    if (dSat > 1.0) {
+      dSat = 1.0;
+      correctField(kSaturationField, "100");
+    }
+    if (dVal < 0.0) {
+      dVal = 0.0;
+      correctField(kBrightnessField, "0");
+    }
+    if (dVal > 1.0) {
+      dVal = 1.0;
+      correctField(kBrightnessField, "100");
+    }
+    bInpFocus = true;
+  } else if (index <= kBlueField) {
+    bInpFocus = false;
+    std::array<int16_t, 3> channels{};
+    for (int16_t channel = 0; channel < 3; ++channel) {
+      const int16_t field = static_cast<int16_t>(kRedField + channel);
+      // Numbers beyond 16 bits saturate, then take the channel's limit below.
+      int16_t value = nearestInt16(readNumber(txtInp(field).text()));
+      if (value < 0) {
+        value = 0;
+        correctField(field, "0");
+      }
+      if (value > kChannelMax) {
+        value = kChannelMax;
+        correctField(field, "255");
+      }
+      channels[static_cast<size_t>(channel)] = value;
+    }
+    bInpFocus = true;
+    convRGB2HSV(channels[0], channels[1], channels[2]);
+  } else if (index == kHexField) {
+    const Rgb color = readHexColor(txtInp(kHexField).text());
+    convRGB2HSV(color.red, color.green, color.blue);
+  } else {
+    // The guard stays on: the corrected text is read once more, nested, and
+    // being in range it is not corrected again.
+    int32_t number = nearestInt32(readNumber(txtInp(kColorNumberField).text()));
+    if (number > kColorNumberMax) {
+      number = kColorNumberMax;
+      correctField(kColorNumberField, "16777215");
+    } else if (number < 0) {
+      number = 0;
+      correctField(kColorNumberField, "0");
+    }
+    const auto color = static_cast<PackedColor>(number);
+    convRGB2HSV(redOf(color), greenOf(color), blueOf(color));
+  }
+
+  refreshInputs(index);
+  drawVertical();
+  drawMatrix(true);
+}
+
+}  // namespace tintwell

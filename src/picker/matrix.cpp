@@ -1,0 +1,82 @@
+#include <array>
+
+#include "picker/picker_math.h"
+#include "shell/frm_color.h"
+#include "shell/mod_registry_common.h"
+
+namespace tintwell {
+
+namespace {
+
+constexpr int kHighestQuality = 0;
+constexpr int kLowestQuality = 2;
+constexpr int kStepOfHighest = 2;  // even the best quality samples every second pixel
+
+struct RingOffset {
+  int dx;
+  int dy;
+};
+
+// A ring of radius 5: four runs of five pixels, then the 3-4-5 diagonals.
+constexpr std::array<RingOffset, 28> kRing = {{
+    {-2, -5}, {-2, 5},  {-5, -2}, {5, -2}, {-1, -5}, {-1, 5}, {-5, -1}, {5, -1}, {0, -5}, {0, 5},
+    {-5, 0},  {5, 0},   {1, -5},  {1, 5},  {-5, 1},  {5, 1},  {2, -5},  {2, 5},  {-5, 2}, {5, 2},
+    {-3, -4}, {-4, -3}, {3, -4},  {4, -3}, {-3, 4},  {-4, 3}, {3, 4},   {4, 3},
+}};
+
+// Copies each sampled column (then row) onto the step - 1 pixels after it, so
+// every pixel takes the colour of its block's top-left sample.
+void fillBlocks(PixelImage& image, int step) {
+  for (int first = 1; first + step - 2 <= kLastPixel; first += step) {
+    for (int target = first; target <= first + step - 2; ++target) {
+      image.copyRect(target, 0, 1, kSurfaceSide, first - 1, 0);
+    }
+  }
+  for (int first = 1; first + step - 2 <= kLastPixel; first += step) {
+    for (int target = first; target <= first + step - 2; ++target) {
+      image.copyRect(0, target, kSurfaceSide, 1, 0, first - 1);
+    }
+  }
+}
+
+int clampToSurface(int32_t value) {
+  if (value < 0) return 0;
+  if (value > kLastPixel) return kLastPixel;
+  return value;
+}
+
+}  // namespace
+
+void frmColor::drawMatrix(bool bMarker) {
+  // The list always holds a selection here; a missing one draws as High
+  // rather than with a step the block fill cannot handle.
+  const int quality = MathClampLng3(kHighestQuality, kLowestQuality, cmbQuality().listIndex());
+  const int step = quality + kStepOfHighest;
+
+  PixelImage& field = imgMatrix().image();
+  for (int x = 0; x <= kLastPixel; x += step) {
+    for (int y = 0; y <= kLastPixel; y += step) {
+      field.setPixel(x, y, matrixSampleColor(iDim, x, y, *this));
+    }
+  }
+  const MatrixPoint marker = matrixMarkerPosition(iDim, *this);
+  iMatrixX = marker.x;
+  iMatrixY = marker.y;
+
+  fillBlocks(field, step);
+  if (bMarker) drawMatrixMarker(iMatrixX, iMatrixY);
+  imgMatrix().refresh();
+}
+
+void frmColor::drawMatrixMarker(int32_t x, int32_t y) {
+  const int centreX = clampToSurface(x);
+  const int centreY = clampToSurface(y);
+  PixelImage& field = imgMatrix().image();
+  const PackedColor color = markerColorOver(field.pixel(centreX, centreY));
+  for (const RingOffset& offset : kRing) {
+    field.setPixel(centreX + offset.dx, centreY + offset.dy, color);
+  }
+  imgMatrix().refresh();
+}
+
+}  // namespace tintwell

@@ -1,0 +1,41 @@
+#include "sampler/mod_color_capture.h"
+#include "sampler/sampling.h"
+#include "shell/frm_color.h"
+
+namespace tintwell {
+
+namespace {
+constexpr PackedColor kBlueMask = 16711680;
+constexpr PackedColor kBlueDivisor = 65536;
+constexpr PackedColor kChannelMask = 255;
+}  // namespace
+
+// The key is left as it came, so it still reaches the focused control.
+void frmColor::Form_KeyDown(int16_t& keyCode, int16_t) {
+  if (keyCode != kShiftKeyCode) return;
+  tmSampler().setEnabled(true);
+  bSampling = true;
+}
+
+void frmColor::Form_KeyUp(int16_t&, int16_t) {
+  tmSampler().setEnabled(false);
+  bSampling = false;
+}
+
+// No comparison with the last tick: an unchanged colour is drawn again.
+void frmColor::tmSampler_Timer() {
+  if (!bSampling) return;
+  platform().getCursorPos(modColor::ptMouse);
+  const PackedColor color =
+      modColorCapture::capturePixel(platform(), modColor::ptMouse.x, modColor::ptMouse.y);
+  // An unreadable pixel (all bits set) splits into white.
+  const PackedColor red = color & kChannelMask;
+  const PackedColor green = (color >> 8) & kChannelMask;
+  const PackedColor blue = (color & kBlueMask) / kBlueDivisor;
+  convRGB2HSV(red, green, blue);
+  refreshInputs(-1);
+  drawVertical();
+  drawMatrix(true);
+}
+
+}  // namespace tintwell

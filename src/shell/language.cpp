@@ -1,0 +1,63 @@
+#include "shell/language.h"
+
+#include <array>
+
+#include "shell/frm_color.h"
+#include "shell/mod_rigbox_common.h"
+
+namespace tintwell {
+
+namespace {
+
+struct Captions {
+  const char* title;
+  const char* samplingHint;
+  const char* qualityLabel;
+  std::array<const char*, 3> qualities;  // High, Medium, Low
+};
+
+constexpr Captions kEnglish = {
+    "Tintwell",
+    "press or hold SHIFT key to get color from below the cursor",
+    "Render quality:",
+    {"High", "Medium", "Low"},
+};
+
+constexpr Captions kHungarian = {
+    "Tintwell",
+    "a SHIFT gomb nyomvatart\u00e1sa mellett vehet\u0151 sz\u00ednminta a k\u00e9perny\u0151 "
+    "b\u00e1rmely pontj\u00e1r\u00f3l",
+    "Rajzol\u00e1si min\u0151s\u00e9g:",
+    {"Magas", "K\u00f6zepes", "Alacsony"},
+};
+
+}  // namespace
+
+// The quality index is held across the rebuild of the list, so a switch keeps
+// the user's choice.
+void frmColor::applyLanguage(int32_t code) {
+  iLanguage = code;
+  const int heldIndex = cmbQuality().listIndex();
+  cmbQuality().clear();
+
+  const Captions& captions = iLanguage != kLanguageHungarian ? kEnglish : kHungarian;
+  form().setCaption(captions.title);
+  lblTintwell().setCaption(captions.samplingHint);
+  lblQuality().setCaption(captions.qualityLabel);
+  for (const char* quality : captions.qualities) cmbQuality().addItem(quality);
+
+  cmbQuality().setListIndex(heldIndex);
+  lblTitle().setCaption(form().caption());
+}
+
+void frmColor::imgLangENG_hl_Click() {
+  WriteLanguage(platform().registry(), kLanguageEnglish);
+  applyLanguage(kLanguageEnglish);
+}
+
+void frmColor::imgLangHUN_hl_Click() {
+  WriteLanguage(platform().registry(), kLanguageHungarian);
+  applyLanguage(kLanguageHungarian);
+}
+
+}  // namespace tintwell
