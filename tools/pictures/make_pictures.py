@@ -1,0 +1,304 @@
+#!/usr/bin/env python3
+"""Draws the pictures of the main window and writes them into src/win32/res/.
+
+Run it after changing a drawing; the output is committed, so building the
+program never needs Python. Pictures with a transparent background are 24-bit
+bitmaps whose key colour (magenta) the window leaves unpainted.
+"""
+
+import math
+import os
+import struct
+import sys
+
+KEY = (255, 0, 255)  # transparent in the keyed bitmaps
+WHITE = (255, 255, 255)
+BLACK = (0, 0, 0)
+FRAME_GREY = (128, 128, 128)
+ARROW_OUTLINE = (115, 115, 115)
+
+# The 16-colour palette of the program icon.
+ICON_PALETTE = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
+    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
+    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
+    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
+
+
+def canvas(width, height, colour):
+    return [[colour] * width for _ in range(height)]
+
+
+def blend(colour, towards, amount):
+    return tuple(round(c + (t - c) * amount) for c, t in zip(colour, towards))
+
+
+def row_bytes(width, bits):
+    return ((width * bits + 31) // 32) * 4
+
+
+# ---- writers ---------------------------------------------------------------
+
+def bmp24_bits(pixels):
+    height, width = len(pixels), len(pixels[0])
+    stride = row_bytes(width, 24)
+    out = bytearray()
+    for row in reversed(pixels):  # bottom-up
+        line = bytearray()
+        for r, g, b in row:
+            line += bytes((b, g, r))
+        out += line + bytes(stride - len(line))
+    return bytes(out)
+
+
+def write_bmp24(path, pixels):
+    height, width = len(pixels), len(pixels[0])
+    bits = bmp24_bits(pixels)
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(bits), 2835, 2835, 0, 0)
+    header = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(bits), 0, 0, 14 + len(info))
+    with open(path, 'wb') as f:
+        f.write(header + info + bits)
+
+
+def packed_rows(values, width, bits):
+    """Palette indices (or mask bits) of bottom-up rows, padded to 32 bits."""
+    stride = row_bytes(width, bits)
+    per_byte = 8 // bits
+    out = bytearray()
+    for row in reversed(values):
+        line = bytearray()
+        for start in range(0, width, per_byte):
+            byte = 0
+            for offset in range(per_byte):
+                x = start + offset
+                value = row[x] if x < width else 0
+                byte |= value << (8 - bits * (offset + 1))
+            line.append(byte)
+        out += line + bytes(stride - len(line))
+    return bytes(out)
+
+
+def icon_image(indices, mask, bits, palette):
+    height, width = len(indices), len(indices[0])
+    xor = packed_rows(indices, width, bits)
+    and_mask = packed_rows(mask, width, 1)
+    info = struct.pack('<IiiHHIIiiII', 40, width, height * 2, 1, bits, 0,
+                       len(xor) + len(and_mask), 0, 0, len(palette), 0)
+    colours = b''.join(bytes((b, g, r, 0)) for r, g, b in palette)
+    return info + colours + xor + and_mask
+
+
+def write_icon_file(path, resource_type, images):
+    """images: (width, height, colour count, field1, field2, data) each."""
+    header = struct.pack('<HHH', 0, resource_type, len(images))
+    offset = len(header) + 16 * len(images)
+    entries, blobs = b'', b''
+    for width, height, colours, field1, field2, data in images:
+        entries += struct.pack('<BBBBHHII', width % 256, height % 256, colours % 256, 0,
+                               field1, field2, len(data), offset)
+        blobs += data
+        offset += len(data)
+    with open(path, 'wb') as f:
+        f.write(header + entries + blobs)
+
+
+# ---- drawings --------------------------------------------------------------
+
+def supersampled(width, height, shade, background, samples=4):
+    """Each pixel is the mean of samples x samples points of shade(x, y),
+    which returns a colour or None for the background."""
+    pixels = canvas(width, height, background)
+    for y in range(height):
+        for x in range(width):
+            total = [0, 0, 0]
+            for sy in range(samples):
+                for sx in range(samples):
+                    colour = shade(x + (sx + 0.5) / samples, y + (sy + 0.5) / samples)
+                    colour = background if colour is None else colour
+                    total = [t + c for t, c in zip(total, colour)]
+            pixels[y][x] = tuple(round(t / samples ** 2) for t in total)
+    return pixels
+
+
+def framed(inner):
+    height, width = len(inner) + 2, len(inner[0]) + 2
+    pixels = canvas(width, height, FRAME_GREY)
+    for y, row in enumerate(inner):
+        pixels[y + 1][1:1 + len(row)] = row
+    return pixels
+
+
+def flag_english():
+    blue, red = (1, 33, 105), (200, 16, 46)
+    width, height = 19, 18
+
+    def shade(x, y):
+        u, v = x / width, y / height
+        centre_u, centre_v = abs(u - 0.5), abs(v - 0.5)
+        diagonal = min(abs(u - v), abs(u - (1 - v))) / math.sqrt(2)
+        if centre_u < 0.09 or centre_v < 0.09:
+            return red
+        if centre_u < 0.16 or centre_v < 0.16:
+            return WHITE
+        if diagonal < 0.035:
+            return red
+        if diagonal < 0.09:
+            return WHITE
+        return blue
+
+    return framed(supersampled(width, height, shade, blue))
+
+
+def flag_hungarian():
+    red, green = (205, 42, 62), (67, 111, 77)
+    rows = [red] * 6 + [WHITE] * 6 + [green] * 6
+    return framed([[colour] * 19 for colour in rows])
+
+
+def pale(pixels, amount=0.55):
+    return [[blend(colour, WHITE, amount) for colour in row] for row in pixels]
+
+
+def arrow(points_right):
+    """8 x 9 arrow head: white, grey outline, key colour around."""
+    width, height, middle = 8, 9, 4
+    inside = [[False] * width for _ in range(height)]
+    for y in range(height):
+        for x in range(width):
+            reach = width - 1 - x if points_right else x  # distance from the tip
+            inside[y][x] = abs(y - middle) * (width - 1) <= reach * middle
+    pixels = canvas(width, height, KEY)
+    for y in range(height):
+        for x in range(width):
+            if not inside[y][x]:
+                continue
+            edge = any(not (0 <= x + dx < width and 0 <= y + dy < height)
+                       or not inside[y + dy][x + dx]
+                       for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
+            pixels[y][x] = ARROW_OUTLINE if edge else WHITE
+    return pixels
+
+
+def segment_distance(px, py, ax, ay, bx, by):
+    dx, dy = bx - ax, by - ay
+    t = max(0.0, min(1.0, ((px - ax) * dx + (py - ay) * dy) / (dx * dx + dy * dy)))
+    return math.hypot(px - (ax + t * dx), py - (ay + t * dy))
+
+
+def eyedropper():
+    """18 x 18 grey pipette, bulb at the top right, tip at the bottom left."""
+    dark, mid, light, bright = (64, 64, 64), (112, 112, 112), (168, 168, 168), (224, 224, 224)
+    size = 18
+
+    def shade(x, y):
+        if math.hypot(x - 13.5, y - 4.5) < 3.6:
+            return dark if math.hypot(x - 12.6, y - 3.6) > 1.2 else mid
+        if segment_distance(x, y, 9.0, 6.0, 12.0, 9.0) < 1.9:
+            return mid
+        tube = segment_distance(x, y, 3.2, 14.8, 10.0, 8.0)
+        if tube < 1.7:
+            return bright if tube < 0.6 else light
+        if tube < 2.4:
+            return dark
+        if segment_distance(x, y, 1.2, 16.8, 3.2, 14.8) < 0.9:
+            return dark
+        return None
+
+    pixels = canvas(size, size, KEY)
+    for y in range(size):
+        for x in range(size):
+            colour = shade(x + 0.5, y + 0.5)
+            if colour is not None:
+                pixels[y][x] = colour
+    return pixels
+
+
+def maker_logo():
+    """16 x 16 round logo on the white band."""
+    deep, light = (24, 92, 140), (96, 170, 210)
+    centre = 8.0
+
+    def shade(x, y):
+        radius = math.hypot(x - centre, y - centre)
+        if radius > 7.6:
+            return None
+        if 3.0 < radius < 5.0 and not (x > centre and y > centre and abs(x - y) < 2.2):
+            return WHITE
+        if x > 10.0 and y > 10.0 and abs(x - y) < 1.3:
+            return WHITE
+        return blend(light, deep, min(1.0, radius / 7.6))
+
+    return supersampled(16, 16, shade, WHITE)
+
+
+def program_icon(size):
+    """Indices into ICON_PALETTE and the transparency mask: a colour wheel
+    around a light well."""
+    wheel = [9, 11, 10, 14, 12, 13]  # red, yellow, lime, aqua, blue, fuchsia
+    centre = size / 2
+    outer, inner = size / 2 - 0.5, size * 0.22
+    indices = [[0] * size for _ in range(size)]
+    mask = [[1] * size for _ in range(size)]
+    outline = max(1.0, size / 16)
+    for y in range(size):
+        for x in range(size):
+            dx, dy = x + 0.5 - centre, y + 0.5 - centre
+            radius = math.hypot(dx, dy)
+            if radius > outer:
+                continue
+            mask[y][x] = 0
+            if radius > outer - outline or abs(radius - inner) < outline / 2:
+                indices[y][x] = 0
+            elif radius < inner:
+                indices[y][x] = 15 if dx + dy < -size * 0.08 else 7
+            else:
+                angle = (math.degrees(math.atan2(-dy, dx)) + 360 + 30) % 360
+                indices[y][x] = wheel[int(angle // 60)]
+    return indices, mask
+
+
+def matrix_pointer():
+    """32 x 32 two-colour ring: mask 1 and colour 0 are transparent."""
+    size, hot = 32, 16
+    colours = [[0] * size for _ in range(size)]
+    mask = [[1] * size for _ in range(size)]
+    for y in range(size):
+        for x in range(size):
+            radius = math.hypot(x + 0.5 - hot, y + 0.5 - hot)
+            if 5.0 < radius <= 6.0 or 2.0 < radius <= 3.0:
+                mask[y][x] = 0  # black outline
+            elif 3.0 < radius <= 5.0:
+                mask[y][x], colours[y][x] = 0, 1  # white ring
+    return colours, mask, hot
+
+
+# ---- output ----------------------------------------------------------------
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, '..', '..', 'src', 'win32', 'res')
+    os.makedirs(out, exist_ok=True)
+
+    write_bmp24(os.path.join(out, 'flag_english.bmp'), flag_english())
+    write_bmp24(os.path.join(out, 'flag_hungarian.bmp'), flag_hungarian())
+    write_bmp24(os.path.join(out, 'flag_english_pale.bmp'), pale(flag_english()))
+    write_bmp24(os.path.join(out, 'flag_hungarian_pale.bmp'), pale(flag_hungarian()))
+    write_bmp24(os.path.join(out, 'arrow_left.bmp'), arrow(points_right=True))
+    write_bmp24(os.path.join(out, 'arrow_right.bmp'), arrow(points_right=False))
+    write_bmp24(os.path.join(out, 'eyedropper.bmp'), eyedropper())
+    write_bmp24(os.path.join(out, 'maker_logo.bmp'), maker_logo())
+
+    icons = []
+    for size in (16, 32):
+        indices, mask = program_icon(size)
+        icons.append((size, size, 16, 1, 4, icon_image(indices, mask, 4, ICON_PALETTE)))
+    write_icon_file(os.path.join(out, 'tintwell.ico'), 1, icons)
+
+    colours, mask, hot = matrix_pointer()
+    cursor = icon_image(colours, mask, 1, [BLACK, WHITE])
+    write_icon_file(os.path.join(out, 'matrix_pointer.cur'), 2, [(32, 32, 2, hot, hot, cursor)])
+
+
+if __name__ == '__main__':
+    main()
