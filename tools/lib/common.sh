@@ -1,0 +1,21 @@
+# shellcheck shell=bash
+# Shared by the tools: paths, messages and the build steps. Sourced, not run.
+
+TINTWELL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+export TINTWELL_TOOLS="$TINTWELL_ROOT/tools"
+
+say() { printf '== %s\n' "$*"; }
+warn() { printf 'warning: %s\n' "$*" >&2; }
+die() {
+  printf 'error: %s\n' "$*" >&2
+  exit 1
+}
+
+# Whole seconds since the shell started; differences time a stage.
+now() { printf '%s' "$SECONDS"; }
+
+# Configures and builds one preset of the source tree.
+build_preset() {
+  local preset=$1
+  cmake --preset "$preset" -S "$TINTWELL_ROOT" && cmake --build --preset "$preset"
+}
