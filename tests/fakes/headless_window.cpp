@@ -1,0 +1,112 @@
+#include "fakes/headless_window.h"
+
+#include "sampler/mod_color_capture.h"
+#include "sampler/sampling.h"
+#include "shell/language.h"
+#include "shell/layout.h"
+
+namespace tintwell::fakes {
+
+namespace {
+
+const layout::ControlSpec& spec(std::string_view name, int index = layout::kNoGroupIndex) {
+  return *layout::findControl(name, index);
+}
+
+SurfaceGeometry surfaceGeometry(std::string_view name) {
+  const layout::ControlSpec& control = spec(name);
+  const int innerWidth = control.width - 2 * layout::kSurfaceBorder;
+  const int innerHeight = control.height - 2 * layout::kSurfaceBorder;
+  const int scale = control.scaleUnit == layout::ScaleUnit::twips ? layout::kTwipsPerPixel : 1;
+  return {control.left,   control.top,        control.width,
+          control.height, innerWidth * scale, innerHeight * scale};
+}
+
+FakePicture picture(std::string_view name) {
+  const layout::ControlSpec& control = spec(name);
+  return FakePicture(control.left, control.top, control.width);
+}
+
+FakeLabel label(std::string_view name) {
+  return FakeLabel(std::string(spec(name).caption));
+}
+
+}  // namespace
+
+HeadlessWindow::HeadlessWindow(std::optional<SurfaceGeometry> swatch)
+    : imgMatrix(surfaceGeometry("imgMatrix")),
+      imgVertical(surfaceGeometry("imgVertical")),
+      imgCurColor(swatch.value_or(surfaceGeometry("imgCurColor"))),
+      imgArrowLeft(picture("imgArrowLeft")),
+      imgArrowRight(picture("imgArrowRight")),
+      imgLangENG(picture("imgLangENG")),
+      imgLangHUN(picture("imgLangHUN")),
+      imgLangENG_hl(picture("imgLangENG_hl")),
+      imgLangHUN_hl(picture("imgLangHUN_hl")),
+      lblTitle(label("lblTitle")),
+      lblVersion(label("lblVersion")),
+      lblHomepage(label("lblHomepage")),
+      lblQuality(label("lblQuality")),
+      lblTintwell(label("lblTintwell")),
+      tmSampler(true),
+      tmrLang(false),
+      controls{window,        {},          imgMatrix,  imgVertical,   imgCurColor,   imgArrowLeft,
+               imgArrowRight, imgLangENG,  imgLangHUN, imgLangENG_hl, imgLangHUN_hl, lblTitle,
+               lblVersion,    lblHomepage, lblQuality, lblTintwell,   cmbQuality,    tmSampler,
+               tmrLang,       platform},
+      form(controls) {
+  // Module-level state lives for a program run; each window here is a new run.
+  modColor::ptMouse = {};
+  bSampling = false;
+  modColorCapture::bCapturing = false;
+  iLanguage = 0;
+
+  window.innerWidth = layout::kClientWidth;
+  for (int index = 0; index < kFieldCount; ++index) {
+    fields[static_cast<size_t>(index)] =
+        std::make_unique<FakeTextField>(spec("txtInp", index).maxLength);
+    FakeTextField& field = *fields[static_cast<size_t>(index)];
+    field.onChange = [this, index] { form.txtInp_Change(static_cast<int16_t>(index)); };
+    controls.txtInp[static_cast<size_t>(index)] = &field;
+  }
+}
+
+void HeadlessWindow::focusField(int index) {
+  if (focusedField == index) return;
+  focusElsewhere();
+  focusedField = index;
+  form.txtInp_GotFocus(static_cast<int16_t>(index));
+}
+
+void HeadlessWindow::focusElsewhere() {
+  if (focusedField < 0) return;
+  const int leaving = focusedField;
+  focusedField = -1;
+  form.txtInp_LostFocus(static_cast<int16_t>(leaving));
+}
+
+void HeadlessWindow::typeInto(int index, const std::string& typed) {
+  focusField(index);
+  fields[static_cast<size_t>(index)]->type(typed);
+}
+
+void HeadlessWindow::replaceText(int index, const std::string& text) {
+  focusField(index);
+  fields[static_cast<size_t>(index)]->selectAllAndType(text);
+}
+
+void HeadlessWindow::tickSampler() {
+  if (tmSampler.enabled()) form.tmSampler_Timer();
+}
+
+void HeadlessWindow::tickHover() {
+  if (tmrLang.enabled()) form.tmrLang_Timer();
+}
+
+std::array<std::string, kFieldCount> HeadlessWindow::fieldTexts() const {
+  std::array<std::string, kFieldCount> texts;
+  for (size_t index = 0; index < texts.size(); ++index) texts[index] = fields[index]->text();
+  return texts;
+}
+
+}  // namespace tintwell::fakes

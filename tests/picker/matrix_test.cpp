@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+#include "core/mod_color.h"
+#include "fakes/headless_window.h"
+
+namespace tintwell {
+namespace {
+
+using fakes::HeadlessWindow;
+
+PackedColor expectedSample(int dimension, int x, int y, const ColourState& c) {
+  switch (dimension) {
+    case 0:
+      return convHSV2RGB(c.dHue, x / 255.0, 1 - y / 255.0);
+    case 1:
+      return convHSV2RGB(x / 255.0 * 360, c.dSat, 1 - y / 255.0);
+    case 2:
+      return convHSV2RGB(x / 255.0 * 360, 1 - y / 255.0, c.dVal);
+    case 3:
+      return packRgb(c.iRed, 255 - y, x);
+    case 4:
+      return packRgb(255 - y, c.iGreen, x);
+    default:
+      return packRgb(x, 255 - y, c.iBlue);
+  }
+}
+
+// The sample a pixel takes: the top-left corner of its block.
+int blockStart(int pixel, int step) {
+  return pixel - pixel % step;
+}
+
+void setColour(HeadlessWindow& window, double hue, double saturation, double value) {
+  window.form.dHue = hue;
+  window.form.dSat = saturation;
+  window.form.dVal = value;
+  window.form.refreshInputs(-1);
+}
+
+TEST(Matrix, EveryPixelTakesItsBlockSampleInEachDimensionAndQuality) {
+  HeadlessWindow window;
+  window.start();
+  setColour(window, 33.3, 0.6, 0.8);
+  for (int quality = 0; quality < 3; ++quality) {
+    window.cmbQuality.setListIndex(quality);
+    const int step = quality + 2;
+    for (int16_t dimension = 0; dimension < 6; ++dimension) {
+      SCOPED_TRACE(testing::Message() << "quality " << quality << " dimension " << dimension);
+      window.form.iDim = dimension;
+      window.form.drawMatrix(false);
+      const PixelImage& field = window.imgMatrix.image();
+      for (int y = 0; y < 256; ++y) {
+        for (int x = 0; x < 256; ++x) {
+          ASSERT_EQ(field.pixel(x, y), expectedSample(dimension, blockStart(x, step),
+                                                      blockStart(y, step), window.form))
+              << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+TEST(Matrix, BlockEdgesAtEachQuality) {
+  HeadlessWindow window;
+  window.start();
+  window.form.iDim = 5;  // blue mode: pixel (x, y) shows red x, green 255 - y
+  window.cmbQuality.setListIndex(2);
+  window.form.drawMatrix(false);
+  EXPECT_EQ(window.imgMatrix.image().pixel(7, 7), window.imgMatrix.image().pixel(4, 4));
+  EXPECT_EQ(redOf(window.imgMatrix.image().pixel(255, 0)), 252);
+  window.cmbQuality.setListIndex(1);
+  window.form.drawMatrix(false);
+  // Medium samples column and row 255 themselves: the last block is 1 pixel wide.
+  EXPECT_EQ(redOf(window.imgMatrix.image().pixel(255, 0)), 255);
+  EXPECT_EQ(redOf(window.imgMatrix.image().pixel(254, 0)), 252);
+  EXPECT_EQ(greenOf(window.imgMatrix.image().pixel(0, 255)), 0);
+  window.cmbQuality.setListIndex(0);
+  window.form.drawMatrix(false);
+  EXPECT_EQ(redOf(window.imgMatrix.image().pixel(255, 0)), 254);
+}
+
+TEST(Matrix, ChangingTheQualityAloneDoesNotRedraw) {
+  HeadlessWindow window;
+  window.start();
+  const int refreshes = window.imgMatrix.refreshCount;
+  window.cmbQuality.setListIndex(2);
+  EXPECT_EQ(window.imgMatrix.refreshCount, refreshes);
+}
+
+struct MarkerRow {
+  const char* name;
+  int16_t dimension;
+  double hue, saturation, value;
+  int16_t x, y;
+};
+
+TEST(Matrix, MarkerPositionByDimension) {
+  const MarkerRow rows[] = {
+      {"hue mode, full colour: top-right", 0, 10, 1, 1, 255, 0},
+      {"hue mode, saturation 0.5: 127.5 goes to 128", 0, 10, 0.5, 1, 128, 0},
+      {"saturation mode, hue 360 at the right edge", 1, 360, 0.5, 0.5, 255, 128},
+      {"brightness mode", 2, 180, 0.25, 0.5, 128, 191},
+      {"red mode reads the channels", 3, 240, 1, 1, 255, 255},
+      {"green mode", 4, 60, 1, 1, 0, 0},
+      {"blue mode", 5, 0, 1, 1, 255, 255},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    HeadlessWindow window;
+    window.start();
+    setColour(window, row.hue, row.saturation, row.value);
+    window.form.iDim = row.dimension;
+    window.form.drawMatrix(false);
+    EXPECT_EQ(window.form.iMatrixX, row.x);
+    EXPECT_EQ(window.form.iMatrixY, row.y);
+  }
+}
+
+std::set<std::pair<int, int>> ringAround(int x, int y) {
+  std::set<std::pair<int, int>> ring;
+  for (int k = -2; k <= 2; ++k) {
+    ring.insert({x + k, y - 5});
+    ring.insert({x + k, y + 5});
+    ring.insert({x - 5, y + k});
+    ring.insert({x + 5, y + k});
+  }
+  for (auto [dx, dy] : {std::pair{3, 4}, {4, 3}}) {
+    for (int sx : {-1, 1}) {
+      for (int sy : {-1, 1}) ring.insert({x + sx * dx, y + sy * dy});
+    }
+  }
+  return ring;
+}
+
+TEST(Marker, RingsTheCentreWithTwentyEightPixelsClippedAtTheEdges) {
+  for (auto [x, y, clampedX, clampedY] :
+       {std::tuple{100, 100, 100, 100}, {-10, 300, 0, 255}, {255, 0, 255, 0}, {2, 253, 2, 253}}) {
+    SCOPED_TRACE(testing::Message() << x << "," << y);
+    HeadlessWindow window;
+    window.start();
+    window.imgMatrix.image().fill(packRgb(10, 20, 30));
+    window.form.drawMatrixMarker(x, y);
+    const auto ring = ringAround(clampedX, clampedY);
+    EXPECT_EQ(ring.size(), 28u);
+    for (int py = 0; py < 256; ++py) {
+      for (int px = 0; px < 256; ++px) {
+        const PackedColor expected =
+            ring.count({px, py}) ? packRgb(255, 255, 255) : packRgb(10, 20, 30);
+        ASSERT_EQ(window.imgMatrix.image().pixel(px, py), expected) << px << "," << py;
+      }
+    }
+  }
+}
+
+TEST(Marker, WhiteOverDarkAndBlackOverLight) {
+  const std::pair<PackedColor, PackedColor> rows[] = {
+      {packRgb(127, 127, 128), packRgb(255, 255, 255)},  // sum 382
+      {packRgb(128, 127, 128), packRgb(0, 0, 0)},        // sum 383
+      {packRgb(255, 0, 0), packRgb(255, 255, 255)},
+      {packRgb(255, 255, 255), packRgb(0, 0, 0)},
+  };
+  for (const auto& [covered, marker] : rows) {
+    SCOPED_TRACE(covered);
+    HeadlessWindow window;
+    window.start();
+    window.imgMatrix.image().fill(covered);
+    window.form.drawMatrixMarker(50, 50);
+    EXPECT_EQ(window.imgMatrix.image().pixel(50, 45), marker);
+    EXPECT_EQ(window.imgMatrix.image().pixel(50, 50), covered);  // the centre stays
+  }
+}
+
+TEST(Marker, DrawnOnlyWhenAskedWhileThePositionIsAlwaysUpdated) {
+  HeadlessWindow window;
+  window.start();
+  setColour(window, 0, 0.5, 0.5);
+  window.form.drawMatrix(false);
+  EXPECT_EQ(window.form.iMatrixX, 128);
+  EXPECT_EQ(window.form.iMatrixY, 128);
+  const PackedColor onRing = window.imgMatrix.image().pixel(128, 123);
+  EXPECT_EQ(onRing, convHSV2RGB(0, 128 / 255.0, 1 - 122 / 255.0));
+}
+
+}  // namespace
+}  // namespace tintwell

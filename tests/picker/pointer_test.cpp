@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "core/mod_color.h"
+#include "fakes/headless_window.h"
+
+namespace tintwell {
+namespace {
+
+using fakes::HeadlessWindow;
+
+constexpr int kStripTop = 88;
+constexpr Point kClientOrigin{500, 300};
+constexpr int16_t kLeft = 1, kRight = 2, kMiddle = 4;
+
+// Puts the pointer over strip row `row` (may lie outside the strip).
+void pointAtStripRow(HeadlessWindow& window, int row, int x = 290) {
+  window.platform.cursor = {kClientOrigin.x + x, kClientOrigin.y + kStripTop + 2 + row};
+}
+
+HeadlessWindow& started(HeadlessWindow& window) {
+  window.window.clientOrigin = kClientOrigin;
+  window.start();
+  return window;
+}
+
+TEST(StripDrag, RowsSetTheSelectedDimension) {
+  struct Row {
+    const char* name;
+    int16_t dimension;
+    int row;
+    double hue, saturation, value;
+  };
+  const Row rows[] = {
+      {"hue, top row", 0, 0, 360, 1, 1},
+      {"hue, bottom row", 0, 255, 0, 1, 1},
+      {"hue, above the strip holds row 0", 0, -40, 360, 1, 1},
+      {"hue, below the strip holds row 255", 0, 900, 0, 1, 1},
+      {"saturation, middle", 1, 51, 360, 1 - 51 / 255.0, 1},
+      {"brightness, bottom", 2, 255, 360, 1, 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    HeadlessWindow window;
+    started(window).form.optDim_Click(row.dimension);
+    pointAtStripRow(window, row.row);
+    window.form.imgVertical_MouseDown(kLeft, 0, 0, 0);
+    EXPECT_DOUBLE_EQ(window.form.dHue, row.hue);
+    EXPECT_DOUBLE_EQ(window.form.dSat, row.saturation);
+    EXPECT_DOUBLE_EQ(window.form.dVal, row.value);
+    const int clampedRow = row.row < 0 ? 0 : (row.row > 255 ? 255 : row.row);
+    EXPECT_EQ(window.imgArrowLeft.top(), kStripTop + clampedRow - 2);
+  }
+}
+
+TEST(StripDrag, RedModeRoundsTheChannelAndConvertsToHsv) {
+  HeadlessWindow window;
+  started(window).form.optDim_Click(3);
+  pointAtStripRow(window, 100, -500);  // far left of the strip: only the row counts
+  window.form.imgVertical_MouseDown(kRight, 0, 0, 0);
+  EXPECT_EQ(window.form.iRed, 155);
+  EXPECT_EQ(window.fields[3]->text(), "155");
+  EXPECT_DOUBLE_EQ(window.form.dVal, 155 / 255.0);
+}
+
+TEST(StripDrag, MovesFollowOnlyWhileTheButtonIsHeldAndNeverRedrawTheStrip) {
+  HeadlessWindow window;
+  started(window);
+  pointAtStripRow(window, 10);
+  window.form.imgVertical_MouseMove(0, 0, 0, 0);
+  EXPECT_DOUBLE_EQ(window.form.dHue, 360);  // no button: nothing
+
+  window.form.imgVertical_MouseDown(kMiddle, 0, 0, 0);
+  const int stripRefreshes = window.imgVertical.refreshCount;
+  const int matrixRefreshes = window.imgMatrix.refreshCount;
+  pointAtStripRow(window, 128);
+  window.form.imgVertical_MouseMove(kMiddle, 0, 0, 0);
+  EXPECT_DOUBLE_EQ(window.form.dHue, (1 - 128 / 255.0) * 360);
+  EXPECT_EQ(window.imgVertical.refreshCount, stripRefreshes);
+  EXPECT_GT(window.imgMatrix.refreshCount, matrixRefreshes);
+  EXPECT_EQ(window.fields[0]->text(), "179");
+
+  window.form.imgVertical_MouseUp(kMiddle, 0, 0, 0);
+  EXPECT_FALSE(window.form.bVerticalDrag);
+  pointAtStripRow(window, 200);
+  window.form.imgVertical_MouseMove(0, 0, 0, 0);
+  EXPECT_DOUBLE_EQ(window.form.dHue, (1 - 128 / 255.0) * 360);
+}
+
+TEST(MatrixClick, PositionsSetTheOtherTwoDimensionsInSinglePrecision) {
+  const float half = 128.0f / 255.0f;  // 0.50196081...
+  struct Row {
+    const char* name;
+    int16_t dimension;
+    float x, y;
+    double hue, saturation, value;
+  };
+  const Row rows[] = {
+      {"hue mode, centre", 0, 128, 128, 360, half, 1.0 - static_cast<double>(half)},
+      {"hue mode, clamped beyond the edges", 0, 300, -20, 360, 1, 1},
+      {"saturation mode, right edge is hue 360", 1, 255, 0, 360, 1, 1},
+      {"brightness mode, right edge is hue 360", 2, 255, 255, 360, 0, 1},
+      {"brightness mode, left edge is hue 0", 2, -5, 0, 0, 1, 1},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    HeadlessWindow window;
+    started(window).form.iDim = row.dimension;
+    window.form.imgMatrix_MouseDown(kLeft, 0, row.x, row.y);
+    EXPECT_EQ(window.form.dHue, row.hue);
+    EXPECT_EQ(window.form.dSat, row.saturation);
+    EXPECT_EQ(window.form.dVal, row.value);
+  }
+}
+
+TEST(MatrixClick, RgbModesSetTwoChannels) {
+  HeadlessWindow window;
+  started(window).form.optDim_Click(5);  // blue mode: x is red, y is green
+  window.form.imgMatrix_MouseDown(kLeft, 0, 64, 200);
+  EXPECT_EQ(window.fields[3]->text(), "64");
+  EXPECT_EQ(window.fields[4]->text(), "55");
+  EXPECT_EQ(window.fields[5]->text(), "0");
+}
+
+TEST(MatrixDrag, PressRedrawsWithoutMarkerDragRedrawsNothingReleaseRingsThePoint) {
+  HeadlessWindow window;
+  started(window);
+  const PixelImage& field = window.imgMatrix.image();
+
+  window.form.imgMatrix_MouseDown(kLeft, 0, 100, 100);
+  EXPECT_TRUE(window.form.bMatrixDrag);
+  const PixelImage afterPress = field;
+  const PackedColor sampleOnOldRing = convHSV2RGB(360, 250 / 255.0, 1);
+  EXPECT_EQ(field.pixel(250, 0), sampleOnOldRing);  // the start-up ring is gone
+
+  const int matrixRefreshes = window.imgMatrix.refreshCount;
+  const int stripRefreshes = window.imgVertical.refreshCount;
+  window.form.imgMatrix_MouseMove(kLeft, 0, 150, -30);
+  EXPECT_EQ(window.imgMatrix.refreshCount, matrixRefreshes);
+  EXPECT_EQ(window.imgVertical.refreshCount, stripRefreshes + 1);
+  EXPECT_EQ(window.fields[2]->text(), "100");
+  EXPECT_EQ(window.fields[1]->text(), "59");
+
+  window.form.imgMatrix_MouseUp(kLeft, 0, 150.5f, -30);
+  EXPECT_FALSE(window.form.bMatrixDrag);
+  EXPECT_EQ(window.fields[1]->text(), "59");  // the release moves no colour
+  int changed = 0;
+  for (int y = 0; y < 256; ++y) {
+    for (int x = 0; x < 256; ++x) changed += field.pixel(x, y) != afterPress.pixel(x, y);
+  }
+  // One ring, centred on the rounded release point (150, clamped 0): 15 pixels inside.
+  EXPECT_EQ(changed, 15);
+  EXPECT_NE(field.pixel(150, 5), afterPress.pixel(150, 5));
+}
+
+TEST(MatrixDrag, MovesWithoutAPressDoNothing) {
+  HeadlessWindow window;
+  started(window);
+  window.form.imgMatrix_MouseMove(0, 0, 10, 10);
+  EXPECT_EQ(window.fields[1]->text(), "100");
+}
+
+}  // namespace
+}  // namespace tintwell
