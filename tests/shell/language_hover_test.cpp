@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "fakes/headless_window.h"
+#include "shell/language.h"
+#include "shell/maker.h"
+
+namespace tintwell {
+namespace {
+
+using fakes::HeadlessWindow;
+using Bytes = std::vector<uint8_t>;
+
+constexpr const char* kMakerKey = "Software\\Quenlark";
+
+TEST(Language, AFlagClickStoresTheCodeAndSwitchesEveryCaption) {
+  HeadlessWindow window;
+  window.start();
+  window.cmbQuality.setListIndex(2);
+  window.form.imgLangHUN_hl_Click();
+  EXPECT_EQ(window.registry.binary(kMakerKey, "Language"), (Bytes{0, 0}));
+  EXPECT_EQ(window.window.caption(), "Tintwell");
+  EXPECT_EQ(window.lblTitle.caption(), "Tintwell");
+  EXPECT_EQ(window.lblTintwell.caption(),
+            "a SHIFT gomb nyomvatart\u00e1sa mellett vehet\u0151 sz\u00ednminta a "
+            "k\u00e9perny\u0151 b\u00e1rmely pontj\u00e1r\u00f3l");
+  EXPECT_EQ(window.lblQuality.caption(), "Rajzol\u00e1si min\u0151s\u00e9g:");
+  EXPECT_EQ(window.cmbQuality.items,
+            (std::vector<std::string>{"Magas", "K\u00f6zepes", "Alacsony"}));
+  EXPECT_EQ(window.cmbQuality.listIndex(), 2);  // the quality survives the switch
+
+  window.form.imgLangENG_hl_Click();
+  EXPECT_EQ(window.registry.binary(kMakerKey, "Language"), (Bytes{1, 0}));
+  EXPECT_EQ(window.lblTintwell.caption(),
+            "press or hold SHIFT key to get color from below the cursor");
+  EXPECT_EQ(window.cmbQuality.items, (std::vector<std::string>{"High", "Medium", "Low"}));
+  EXPECT_EQ(window.cmbQuality.listIndex(), 2);
+  EXPECT_EQ(window.registry.openHandleCount(), 0);
+}
+
+TEST(Language, ClickingTheCurrentLanguageStoresItAgain) {
+  HeadlessWindow window;
+  window.start();
+  window.form.imgLangENG_hl_Click();
+  EXPECT_EQ(window.registry.binary(kMakerKey, "Language"), (Bytes{1, 0}));
+}
+
+TEST(Language, AFailedWriteStillSwitchesForThisRun) {
+  HeadlessWindow window;
+  window.start();
+  window.registry.failWrites(5);
+  window.form.imgLangHUN_hl_Click();
+  EXPECT_EQ(window.cmbQuality.items.front(), "Magas");
+  EXPECT_EQ(iLanguage, 0);
+  EXPECT_FALSE(window.registry.binary(kMakerKey, "Language").has_value());
+}
+
+TEST(Hover, OneItemLitAtATime) {
+  HeadlessWindow window;
+  window.start();
+  window.form.imgLangENG_MouseMove();
+  EXPECT_TRUE(window.imgLangENG_hl.visible());
+  EXPECT_TRUE(window.tmrLang.enabled());
+  EXPECT_EQ(window.form.iHover, 1);
+
+  window.form.imgLangHUN_MouseMove();  // straight onto the other flag
+  EXPECT_FALSE(window.imgLangENG_hl.visible());
+  EXPECT_TRUE(window.imgLangHUN_hl.visible());
+  EXPECT_EQ(window.form.iHover, 2);
+
+  window.form.lblHomepage_MouseMove();
+  EXPECT_FALSE(window.imgLangHUN_hl.visible());
+  EXPECT_EQ(window.lblHomepage.foreColor, 0u);
+  EXPECT_TRUE(window.lblHomepage.underline);
+
+  window.form.Form_MouseMove();
+  EXPECT_EQ(window.form.iHover, 0);
+  EXPECT_EQ(window.lblHomepage.foreColor, 0x555555u);
+  EXPECT_FALSE(window.lblHomepage.underline);
+  EXPECT_FALSE(window.tmrLang.enabled());
+}
+
+TEST(Hover, TheTimerPutsTheHighlightOutOnlyOutsideTheOuterRectangle) {
+  struct Row {
+    const char* name;
+    Point cursor;
+    bool stillLit;
+  };
+  // Outer rectangle 100,50 to 550,520 pixels (1500,750 to 8250,7800 twips).
+  const Row rows[] = {
+      {"inside", {300, 300}, true},
+      {"on the left edge", {100, 300}, true},
+      {"on the top edge: the title bar counts", {300, 50}, true},
+      {"on the right edge", {550, 300}, false},
+      {"on the bottom edge", {300, 520}, false},
+      {"left of the window", {99, 300}, false},
+      {"far away, beyond 32 bits in twips", {300000000, 300}, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    HeadlessWindow window;
+    window.window.rect = {1500, 750, 6750, 7050};
+    window.start();
+    window.form.lblHomepage_MouseMove();
+    window.platform.cursor = row.cursor;
+    window.tickHover();
+    EXPECT_EQ(window.form.iHover != 0, row.stillLit);
+    EXPECT_EQ(window.tmrLang.enabled(), row.stillLit);
+  }
+}
+
+TEST(Hover, HoveringTheSameItemAgainChangesNothing) {
+  HeadlessWindow window;
+  window.start();
+  window.form.imgLangENG_MouseMove();
+  window.tmrLang.setEnabled(false);  // would be switched on again by a repeat
+  window.form.imgLangENG_MouseMove();
+  EXPECT_FALSE(window.tmrLang.enabled());
+}
+
+TEST(Hover, AnUnreadablePointerKeepsTheHighlight) {
+  HeadlessWindow window;
+  window.start();
+  window.form.imgLangHUN_MouseMove();
+  window.platform.cursorReadable = false;
+  window.tickHover();
+  EXPECT_EQ(window.form.iHover, 2);
+}
+
+TEST(HomePage, AClickAsksTheShellForTheMakersPage) {
+  HeadlessWindow window;
+  window.start();
+  window.form.lblHomepage_MouseMove();
+  window.form.lblHomepage_Click();
+  ASSERT_EQ(window.platform.shellRequests.size(), 1u);
+  const ShellRequest& request = window.platform.shellRequests[0];
+  EXPECT_EQ(request.operation, nullptr);
+  EXPECT_EQ(request.file, kHomepageAddress);
+  EXPECT_EQ(request.parameters, nullptr);
+  EXPECT_EQ(request.directory, "C:\\");
+  EXPECT_EQ(request.showCommand, 0);
+  EXPECT_EQ(window.form.iHover, 3);  // stays lit until the pointer moves away
+}
+
+}  // namespace
+}  // namespace tintwell
