@@ -52,19 +52,27 @@ void PixelImage::copyRect(int dstX, int dstY, int copyWidth, int copyHeight, int
       {bottom, static_cast<int64_t>(height_) - srcY, static_cast<int64_t>(height_) - dstY});
   if (left >= right || top >= bottom) return;
 
-  const size_t rowBytes = static_cast<size_t>(right - left) * sizeof(uint32_t);
+  const int64_t pixelsPerRow = right - left;
   auto rowStart = [&](int64_t x, int64_t y) {
     return bits_.data() + static_cast<size_t>(y * width_ + x);
   };
   // Copy rows in the order that never reads a row already overwritten.
-  if (dstY > srcY) {
-    for (int64_t row = bottom - 1; row >= top; --row) {
-      std::memmove(rowStart(dstX + left, dstY + row), rowStart(srcX + left, srcY + row), rowBytes);
+  const bool bottomUp = dstY > srcY;
+  const int64_t firstRow = bottomUp ? bottom - 1 : top;
+  const int64_t rowStep = bottomUp ? -1 : 1;
+  uint32_t* target = rowStart(dstX + left, dstY + firstRow);
+  const uint32_t* source = rowStart(srcX + left, srcY + firstRow);
+  const int64_t stride = rowStep * width_;
+  if (pixelsPerRow == 1) {
+    // A column copy, the matrix's commonest: a call per pixel would dominate.
+    for (int64_t row = top; row < bottom; ++row, target += stride, source += stride) {
+      *target = *source;
     }
-  } else {
-    for (int64_t row = top; row < bottom; ++row) {
-      std::memmove(rowStart(dstX + left, dstY + row), rowStart(srcX + left, srcY + row), rowBytes);
-    }
+    return;
+  }
+  const size_t rowBytes = static_cast<size_t>(pixelsPerRow) * sizeof(uint32_t);
+  for (int64_t row = top; row < bottom; ++row, target += stride, source += stride) {
+    std::memmove(target, source, rowBytes);
   }
 }
 
