@@ -87,11 +87,7 @@ const NumberRow kNumbers[] = {
     {"classic hard case", "2.2250738585072011e-308", 2.2250738585072011e-308},
     {"non-ASCII letter stops reading", "5\u00e97", 5},
     {"no-break space is no blank", "\u00a05", 0},
-    {"NUL byte stops reading",
-     std::string("5\0"
-                 "7",
-                 3),
-     5},
+    {"NUL byte stops reading", std::string{'5', '\0', '7'}, 5},
 };
 
 TEST(ReadNumber, Table) {
