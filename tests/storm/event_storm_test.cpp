@@ -1,0 +1,203 @@
+// A seeded storm of random events on the headless window, with the window's
+// invariants checked after every one. TINTWELL_STORM_EVENTS and
+// TINTWELL_STORM_SEED make a longer or a repeated run.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "core/mod_color.h"
+#include "fakes/headless_window.h"
+#include "fields/field_texts.h"
+
+namespace tintwell {
+namespace {
+
+using fakes::HeadlessWindow;
+
+constexpr int kStripTop = 88;
+constexpr int16_t kShift = 16;
+
+uint64_t environmentNumber(const char* name, uint64_t fallback) {
+  const char* text = std::getenv(name);
+  return text ? std::strtoull(text, nullptr, 10) : fallback;
+}
+
+class Storm {
+ public:
+  explicit Storm(uint64_t seed) : random_(seed) {
+    window_.window.clientOrigin = {300, 200};
+    window_.window.rect = {4200, 2400, 6720, 6870};
+    window_.start();
+  }
+
+  void run(uint64_t events) {
+    for (uint64_t event = 0; event < events; ++event) {
+      SCOPED_TRACE(testing::Message() << "event " << event << ": " << lastEvent_);
+      randomEvent();
+      checkInvariants();
+      if (testing::Test::HasFailure()) return;
+    }
+  }
+
+ private:
+  int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+  std::string randomText() {
+    static const std::string kAlphabet = "0123456789.,eEdD+-&HhOoabcdefABCFxz \t";
+    static const char* const kPieces[] = {"\xC5\x91", "\xC3\xA9", "1e400", "4e4", "3e9", "&HFF"};
+    std::string text;
+    const int length = between(0, 9);
+    for (int i = 0; i < length; ++i) {
+      if (between(0, 9) == 0) {
+        text += kPieces[between(0, 5)];
+      } else {
+        text += kAlphabet[static_cast<size_t>(between(0, static_cast<int>(kAlphabet.size()) - 1))];
+      }
+    }
+    return text;
+  }
+
+  float farCoordinate() { return static_cast<float>(between(-2000, 2000)); }
+
+  void randomEvent() {
+    frmColor& form = window_.form;
+    const int kind = between(0, 17);
+    lastEvent_ = kind;
+    switch (kind) {
+      case 0:
+        form.imgMatrix_MouseDown(1, 0, farCoordinate(), farCoordinate());
+        break;
+      case 1:
+        form.imgMatrix_MouseMove(1, 0, static_cast<float>(between(-40, 300)), farCoordinate());
+        break;
+      case 2:
+        form.imgMatrix_MouseUp(1, 0, farCoordinate(), farCoordinate());
+        break;
+      case 3:
+        window_.platform.cursor = {between(-3000, 3000), between(-3000, 3000)};
+        form.imgVertical_MouseDown(2, 0, 0, 0);
+        break;
+      case 4:
+        window_.platform.cursor = {between(0, 1000), between(0, 800)};
+        form.imgVertical_MouseMove(2, 0, 0, 0);
+        break;
+      case 5:
+        form.imgVertical_MouseUp(2, 0, 0, 0);
+        break;
+      case 6:
+      case 7:
+        window_.typeInto(between(0, kFieldCount - 1), randomText());
+        break;
+      case 8:
+        window_.replaceText(between(0, kFieldCount - 1), randomText());
+        break;
+      case 9:
+        if (window_.focusedField >= 0) {
+          window_.fields[static_cast<size_t>(window_.focusedField)]->backspace();
+        }
+        break;
+      case 10:
+        window_.focusElsewhere();
+        break;
+      case 11: {
+        int16_t key = between(0, 1) ? kShift : static_cast<int16_t>(between(8, 255));
+        if (between(0, 1)) {
+          form.Form_KeyDown(key, 0);
+        } else {
+          form.Form_KeyUp(key, 0);
+        }
+        break;
+      }
+      case 12: {
+        const PackedColor color =
+            between(0, 9) == 0 ? kInvalidColor : static_cast<PackedColor>(between(0, 0xFFFFFF));
+        window_.platform.screen = [color](int32_t, int32_t) { return color; };
+        window_.tickSampler();
+        break;
+      }
+      case 13:
+        form.optDim_Click(static_cast<int16_t>(between(0, 5)));
+        break;
+      case 14:
+        window_.cmbQuality.setListIndex(between(0, 2));
+        break;
+      case 15:
+        if (between(0, 1)) {
+          form.imgLangHUN_hl_Click();
+        } else {
+          form.imgLangENG_hl_Click();
+        }
+        break;
+      case 16: {
+        const int which = between(0, 4);
+        if (which == 0) form.imgLangENG_MouseMove();
+        if (which == 1) form.imgLangHUN_MouseMove();
+        if (which == 2) form.lblHomepage_MouseMove();
+        if (which == 3) form.Form_MouseMove();
+        window_.platform.cursor = {between(-100, 900), between(-100, 700)};
+        window_.tickHover();
+        break;
+      }
+      default:
+        // Something queued that will run inside the next refresh.
+        window_.window.post([this] {
+          const int nested = between(0, 2);
+          if (nested == 0) window_.tickSampler();
+          if (nested == 1 && window_.focusedField >= 0) {
+            window_.fields[static_cast<size_t>(window_.focusedField)]->type(randomText());
+          }
+          if (nested == 2) window_.form.imgMatrix_MouseMove(1, 0, 10, 10);
+        });
+        break;
+    }
+  }
+
+  void checkInvariants() {
+    const frmColor& form = window_.form;
+    ASSERT_TRUE(form.dHue >= 0 && form.dHue <= 360) << form.dHue;
+    ASSERT_TRUE(form.dSat >= 0 && form.dSat <= 1) << form.dSat;
+    ASSERT_TRUE(form.dVal >= 0 && form.dVal <= 1) << form.dVal;
+    ASSERT_EQ(convHSV2RGB(form.dHue, form.dSat, form.dVal),
+              packRgb(form.iRed, form.iGreen, form.iBlue));
+    ASSERT_EQ(form.lCurColor, static_cast<int32_t>(packRgb(form.iRed, form.iGreen, form.iBlue)));
+
+    // Every field shows the colour, but for the one last typed into.
+    int differing = 0;
+    for (int16_t index = 0; index < kFieldCount; ++index) {
+      if (window_.fields[static_cast<size_t>(index)]->text() != fieldText(index, form)) {
+        ++differing;
+      }
+    }
+    ASSERT_LE(differing, 1);
+
+    ASSERT_EQ(window_.imgArrowLeft.top(), window_.imgArrowRight.top());
+    ASSERT_GE(window_.imgArrowLeft.top(), kStripTop - 2);
+    ASSERT_LE(window_.imgArrowLeft.top(), kStripTop + 253);
+    ASSERT_TRUE(form.iMatrixX >= 0 && form.iMatrixX <= 255);
+    ASSERT_TRUE(form.iMatrixY >= 0 && form.iMatrixY <= 255);
+    ASSERT_TRUE(window_.cmbQuality.listIndex() >= 0 && window_.cmbQuality.listIndex() <= 2);
+    ASSERT_EQ(window_.registry.openHandleCount(), 0);
+  }
+
+  std::mt19937_64 random_;
+  HeadlessWindow window_;
+  int lastEvent_ = -1;
+};
+
+TEST(EventStorm, TheWindowStaysConsistentUnderRandomEvents) {
+  const uint64_t events = environmentNumber("TINTWELL_STORM_EVENTS", 5000);
+  const uint64_t firstSeed = environmentNumber("TINTWELL_STORM_SEED", 1);
+  for (uint64_t seed = firstSeed; seed < firstSeed + 3; ++seed) {
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    Storm storm(seed);
+    storm.run(events);
+    if (HasFailure()) return;
+  }
+}
+
+}  // namespace
+}  // namespace tintwell
