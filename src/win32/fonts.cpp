@@ -1,0 +1,46 @@
+#include "win32/fonts.h"
+
+#include <cwchar>
+
+namespace tintwell::win32 {
+
+namespace {
+
+bool sameSpec(const layout::FontSpec& a, const layout::FontSpec& b) {
+  return a.face == b.face && a.hundredthsOfPoint == b.hundredthsOfPoint && a.bold == b.bold &&
+         a.charset == b.charset;
+}
+
+}  // namespace
+
+// The family bits let a system without the face (Wine) pick a metric
+// compatible substitute instead of any font at all.
+LOGFONTW logFontOf(const layout::FontSpec& spec, bool underline) {
+  LOGFONTW font{};
+  if (spec.face == layout::FontFace::defaultGui) {
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+  } else {
+    const bool serif = spec.face == layout::FontFace::georgia;
+    font.lfHeight = -layout::fontPixelHeight(spec);
+    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = static_cast<BYTE>(spec.charset);
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = static_cast<BYTE>(VARIABLE_PITCH | (serif ? FF_ROMAN : FF_SWISS));
+    std::wcsncpy(font.lfFaceName, serif ? L"Georgia" : L"Arial", LF_FACESIZE - 1);
+  }
+  font.lfUnderline = underline ? TRUE : FALSE;
+  return font;
+}
+
+HFONT FontCache::get(const layout::FontSpec& spec, bool underline) {
+  for (const Entry& entry : entries_) {
+    if (entry.underline == underline && sameSpec(entry.spec, spec)) return entry.font.get();
+  }
+  const LOGFONTW logFont = logFontOf(spec, underline);
+  entries_.push_back(Entry{spec, underline, Font(CreateFontIndirectW(&logFont))});
+  return entries_.back().font.get();
+}
+
+}  // namespace tintwell::win32

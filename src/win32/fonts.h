@@ -1,0 +1,30 @@
+#pragma once
+
+// The fonts of the layout table, created once each and kept for the life of
+// the window (controls hold them through WM_SETFONT).
+
+#include <windows.h>
+
+#include <vector>
+
+#include "shell/layout.h"
+#include "win32/handles.h"
+
+namespace tintwell::win32 {
+
+class FontCache {
+ public:
+  HFONT get(const layout::FontSpec& spec, bool underline);
+
+ private:
+  struct Entry {
+    layout::FontSpec spec;
+    bool underline;
+    Font font;
+  };
+  std::vector<Entry> entries_;
+};
+
+LOGFONTW logFontOf(const layout::FontSpec& spec, bool underline);
+
+}  // namespace tintwell::win32

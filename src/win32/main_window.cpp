@@ -1,0 +1,268 @@
+#include "win32/main_window.h"
+
+#include <commctrl.h>
+
+#include "win32/resource.h"
+#include "win32/text.h"
+
+namespace tintwell::win32 {
+
+namespace {
+
+constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_BORDER | WS_CLIPCHILDREN;
+constexpr DWORD kWindowExStyle = 0;
+constexpr int kSmallIconSize = 16;
+constexpr int kLargeIconSize = 32;
+// Room for the three entries when the list drops down.
+constexpr int kDropDownListExtra = 120;
+
+const layout::TimerSpec& timerSpec(std::string_view name) {
+  for (const layout::TimerSpec& timer : layout::timers()) {
+    if (timer.name == name) return timer;
+  }
+  return layout::timers().front();
+}
+
+HICON loadIcon(HINSTANCE instance, int size) {
+  return static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(IDI_TINTWELL), IMAGE_ICON, size, size, LR_SHARED));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance) : instance_(instance), windowless_(instance, fonts_) {}
+
+// The children hold the fonts, so the window goes before the members do.
+MainWindow::~MainWindow() {
+  ended_ = true;
+  if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
+}
+
+bool MainWindow::open(int showCommand) {
+  if (!createWindow()) return false;
+  createChildren();
+  connectForm();
+  form_->Form_Load();
+  if (ended_) return true;
+  ShowWindow(window_, showCommand);
+  UpdateWindow(window_);
+  SetFocus(imgMatrix_->handle());
+  return true;
+}
+
+bool MainWindow::createWindow() {
+  const std::wstring className = toWide(layout::kWindowClassName);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &MainWindow::windowProc;
+  windowClass.hInstance = instance_;
+  windowClass.hIcon = loadIcon(instance_, kLargeIconSize);
+  windowClass.hIconSm = loadIcon(instance_, kSmallIconSize);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = className.c_str();
+  if (RegisterClassExW(&windowClass) == 0) return false;
+  SurfaceWindow::registerClass(instance_);
+
+  RECT frame{0, 0, layout::kClientWidth, layout::kClientHeight};
+  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
+  const std::wstring caption = toWide(layout::kInitialCaption);
+  CreateWindowExW(kWindowExStyle, className.c_str(), caption.c_str(), kWindowStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                  nullptr, instance_, this);
+  if (window_ == nullptr) return false;
+  windowless_.attach(window_);
+  platform_.setOwner(window_);
+  return true;
+}
+
+// Created in tab order, which is also the order the dialog keys follow.
+void MainWindow::createChildren() {
+  for (const layout::ControlSpec* spec : layout::windowedControls()) {
+    const HWND child = createChild(*spec);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(spec->font, false)), FALSE);
+    switch (spec->kind) {
+      case layout::ControlKind::textField:
+        SendMessageW(child, EM_LIMITTEXT, static_cast<WPARAM>(spec->maxLength), 0);
+        fields_.at(static_cast<size_t>(spec->index)) =
+            std::make_unique<EditField>(child, spec->index, static_cast<FieldEvents&>(*this));
+        break;
+      case layout::ControlKind::optionButton:
+        options_.at(static_cast<size_t>(spec->index)) = child;
+        if (spec->checked) SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
+        break;
+      case layout::ControlKind::dropDownList:
+        fitDropDownHeight(child, spec->height);
+        cmbQuality_ = std::make_unique<ComboList>(child);
+        break;
+      default:
+        break;
+    }
+  }
+  const layout::TimerSpec& sampler = timerSpec("tmSampler");
+  const layout::TimerSpec& hover = timerSpec("tmrLang");
+  tmSampler_ = std::make_unique<WindowTimer>(window_, sampler.timerId, sampler.intervalMs);
+  tmrLang_ = std::make_unique<WindowTimer>(window_, hover.timerId, hover.intervalMs);
+  tmSampler_->setEnabled(sampler.enabledAtCreation);
+  tmrLang_->setEnabled(hover.enabledAtCreation);
+}
+
+HWND MainWindow::createChild(const layout::ControlSpec& spec) {
+  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+  const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.controlId));
+  const std::wstring caption = toWide(spec.caption);
+  switch (spec.kind) {
+    case layout::ControlKind::surface: {
+      auto surface = std::make_unique<SurfaceWindow>(spec, static_cast<SurfaceEvents&>(*this));
+      const HWND child = surface->create(window_, instance_);
+      if (spec.controlId == layout::kImgMatrixId) imgMatrix_ = std::move(surface);
+      if (spec.controlId == layout::kImgVerticalId) imgVertical_ = std::move(surface);
+      if (spec.controlId == layout::kImgCurColorId) imgCurColor_ = std::move(surface);
+      return child;
+    }
+    case layout::ControlKind::textField:
+      return CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, caption.c_str(),
+                             kChild | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL, spec.left,
+                             spec.top, spec.width, spec.height, window_, id, instance_, nullptr);
+    case layout::ControlKind::optionButton: {
+      // Only the checked option is a tab stop: TAB enters the group there.
+      const DWORD first = spec.index == 0 ? WS_GROUP : 0;
+      const DWORD tabStop = spec.checked ? WS_TABSTOP : 0;
+      return CreateWindowExW(0, WC_BUTTONW, caption.c_str(),
+                             kChild | BS_AUTORADIOBUTTON | first | tabStop, spec.left, spec.top,
+                             spec.width, spec.height, window_, id, instance_, nullptr);
+    }
+    case layout::ControlKind::dropDownList:
+      return CreateWindowExW(0, WC_COMBOBOXW, caption.c_str(),
+                             kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                             spec.left, spec.top, spec.width, spec.height + kDropDownListExtra,
+                             window_, id, instance_, nullptr);
+    default:
+      return nullptr;
+  }
+}
+
+// A pick-only list takes its height from its font; the selection field is
+// sized so the closed list is exactly as high as designed. Corrected from
+// what was set rather than read back: Wine reads back 2 more than was set.
+void MainWindow::fitDropDownHeight(HWND combo, int height) {
+  constexpr WPARAM kSelectionField = static_cast<WPARAM>(-1);
+  constexpr int kAttempts = 3;
+  LRESULT requested = SendMessageW(combo, CB_GETITEMHEIGHT, kSelectionField, 0);
+  if (requested == CB_ERR) return;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    RECT area{};
+    GetWindowRect(combo, &area);
+    const int difference = height - (area.bottom - area.top);
+    if (difference == 0) return;
+    requested += difference;
+    SendMessageW(combo, CB_SETITEMHEIGHT, kSelectionField, requested);
+  }
+}
+
+void MainWindow::connectForm() {
+  std::array<TextField*, kFieldCount> fields{};
+  for (size_t index = 0; index < fields.size(); ++index) fields.at(index) = fields_.at(index).get();
+  controls_ = std::make_unique<FormControls>(FormControls{
+      .form = *this,
+      .txtInp = fields,
+      .imgMatrix = *imgMatrix_,
+      .imgVertical = *imgVertical_,
+      .imgCurColor = *imgCurColor_,
+      .imgArrowLeft = windowless_.picture("imgArrowLeft"),
+      .imgArrowRight = windowless_.picture("imgArrowRight"),
+      .imgLangENG = windowless_.picture("imgLangENG"),
+      .imgLangHUN = windowless_.picture("imgLangHUN"),
+      .imgLangENG_hl = windowless_.picture("imgLangENG_hl"),
+      .imgLangHUN_hl = windowless_.picture("imgLangHUN_hl"),
+      .lblTitle = windowless_.label("lblTitle"),
+      .lblVersion = windowless_.label("lblVersion"),
+      .lblHomepage = windowless_.label("lblHomepage"),
+      .lblQuality = windowless_.label("lblQuality"),
+      .lblTintwell = windowless_.label("lblTintwell"),
+      .cmbQuality = *cmbQuality_,
+      .tmSampler = *tmSampler_,
+      .tmrLang = *tmrLang_,
+      .platform = platform_,
+  });
+  form_.emplace(*controls_);
+}
+
+int MainWindow::run() {
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) deliver(message);
+  return static_cast<int>(message.wParam);
+}
+
+// Every message that is waiting now, then back to the caller; a quit request
+// is left for the loop of run().
+void MainWindow::doEvents() {
+  MSG message{};
+  while (!ended_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    deliver(message);
+  }
+}
+
+void MainWindow::deliver(MSG& message) {
+  previewKey(message);
+  if (window_ != nullptr && IsDialogMessageW(window_, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+bool MainWindow::isOurs(HWND window) const {
+  return window_ != nullptr && (window == window_ || IsChild(window_, window));
+}
+
+// Key preview: the window sees every key before the control with the focus.
+void MainWindow::previewKey(MSG& message) {
+  const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+  const bool up = message.message == WM_KEYUP || message.message == WM_SYSKEYUP;
+  if ((!down && !up) || !isOurs(message.hwnd)) return;
+  auto keyCode = static_cast<int16_t>(message.wParam);
+  const int16_t shift = modifierMask();
+  dispatch([&](frmColor& form) {
+    if (down) {
+      form.Form_KeyDown(keyCode, shift);
+    } else {
+      form.Form_KeyUp(keyCode, shift);
+    }
+  });
+  message.wParam = static_cast<WPARAM>(static_cast<uint16_t>(keyCode));
+}
+
+std::string MainWindow::caption() const {
+  return windowText(window_);
+}
+
+void MainWindow::setCaption(const std::string& caption) {
+  SetWindowTextW(window_, toWide(caption).c_str());
+}
+
+int MainWindow::scaleWidth() const {
+  RECT client{};
+  GetClientRect(window_, &client);
+  return client.right - client.left;
+}
+
+OuterRect MainWindow::outerRect() const {
+  RECT area{};
+  GetWindowRect(window_, &area);
+  constexpr float kTwips = static_cast<float>(layout::kTwipsPerPixel);
+  return OuterRect{static_cast<float>(area.left) * kTwips, static_cast<float>(area.top) * kTwips,
+                   static_cast<float>(area.right - area.left) * kTwips,
+                   static_cast<float>(area.bottom - area.top) * kTwips};
+}
+
+void MainWindow::screenToClient(Point& point) const {
+  POINT position{point.x, point.y};
+  ScreenToClient(window_, &position);
+  point.x = position.x;
+  point.y = position.y;
+}
+
+}  // namespace tintwell::win32

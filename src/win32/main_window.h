@@ -1,0 +1,101 @@
+#pragma once
+
+// The main window: builds every control from the layout table, owns the
+// ports and the frmColor of the run, and turns messages into its handlers.
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "shell/frm_color.h"
+#include "win32/controls.h"
+#include "win32/fonts.h"
+#include "win32/platform.h"
+#include "win32/surface.h"
+#include "win32/windowless.h"
+
+namespace tintwell::win32 {
+
+class MainWindow final : public FormWindow, private FieldEvents, private SurfaceEvents {
+ public:
+  explicit MainWindow(HINSTANCE instance);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Creates the window hidden with all its controls, runs Form_Load, then
+  // shows it with the focus on the matrix. False when the window could not
+  // be created.
+  bool open(int showCommand);
+  // The message loop; returns the exit code.
+  int run();
+
+  // FormWindow.
+  std::string caption() const override;
+  void setCaption(const std::string& caption) override;
+  int scaleWidth() const override;
+  OuterRect outerRect() const override;
+  void doEvents() override;
+  void screenToClient(Point& point) const override;
+
+ private:
+  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  bool createWindow();
+  void createChildren();
+  HWND createChild(const layout::ControlSpec& spec);
+  void fitDropDownHeight(HWND combo, int height);
+  void connectForm();
+
+  // One queued message: key preview first, then dialog navigation, then the
+  // control it was sent to.
+  void deliver(MSG& message);
+  bool isOurs(HWND window) const;
+  void previewKey(MSG& message);
+
+  void onCommand(int id, int code);
+  void onTimer(UINT_PTR id);
+  void onPointerMove(POINT point);
+  void onPointerPress(POINT point);
+  void onPointerRelease(POINT point);
+  void onActivate(bool active);
+  void onClose();
+  void paint(HDC target) const;
+  void selectOption(int index);
+
+  // Runs a handler of frmColor unless the run has ended or not yet begun.
+  template <typename Handler>
+  void dispatch(Handler handler) {
+    if (form_ && !ended_) handler(*form_);
+  }
+
+  void fieldChanged(int index) override;
+  void surfaceMouse(const SurfaceWindow& surface, MouseAction action, int16_t button, int16_t shift,
+                    float x, float y) override;
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  bool ended_ = false;
+  HWND lastFocus_ = nullptr;
+  const WindowlessControl* pressed_ = nullptr;
+
+  FontCache fonts_;
+  WindowlessLayer windowless_;
+  Win32Platform platform_;
+  std::array<std::unique_ptr<EditField>, kFieldCount> fields_;
+  std::array<HWND, kDimensionCount> options_{};
+  std::unique_ptr<ComboList> cmbQuality_;
+  std::unique_ptr<SurfaceWindow> imgMatrix_;
+  std::unique_ptr<SurfaceWindow> imgVertical_;
+  std::unique_ptr<SurfaceWindow> imgCurColor_;
+  std::unique_ptr<WindowTimer> tmSampler_;
+  std::unique_ptr<WindowTimer> tmrLang_;
+  std::unique_ptr<FormControls> controls_;
+  std::optional<frmColor> form_;
+};
+
+}  // namespace tintwell::win32

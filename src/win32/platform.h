@@ -1,0 +1,41 @@
+#pragma once
+
+// The platform services the main window asks for: pointer, one screen
+// pixel, the shell and the registry.
+
+#include <windows.h>
+
+#include "shell/ports.h"
+
+namespace tintwell::win32 {
+
+// advapi32, with UTF-8 key paths and value names handed over in the ANSI code page.
+class Win32Registry : public Registry {
+ public:
+  int32_t openKey(RegistryKey root, const std::string& path, uint32_t access,
+                  RegistryKey& key) override;
+  int32_t queryValue(RegistryKey key, const std::string& name, uint8_t* data,
+                     uint32_t& size) override;
+  int32_t createKey(RegistryKey root, const std::string& path, uint32_t access,
+                    RegistryKey& key) override;
+  int32_t setValue(RegistryKey key, const std::string& name, uint32_t type, const uint8_t* data,
+                   uint32_t size) override;
+  int32_t closeKey(RegistryKey key) override;
+};
+
+class Win32Platform : public Platform {
+ public:
+  // The window the shell's requests belong to.
+  void setOwner(HWND owner) { owner_ = owner; }
+
+  bool getCursorPos(Point& point) override;
+  PackedColor readScreenPixel(int32_t x, int32_t y) override;
+  void shellExecute(const ShellRequest& request) override;
+  Registry& registry() override { return registry_; }
+
+ private:
+  HWND owner_ = nullptr;
+  Win32Registry registry_;
+};
+
+}  // namespace tintwell::win32

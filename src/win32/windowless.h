@@ -1,0 +1,133 @@
+#pragma once
+
+// The windowless controls (labels, pictures, lines, the band): no windows of
+// their own, painted by the main window back to front into one buffer and
+// hit tested by it for pointer events.
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/layout.h"
+#include "shell/ports.h"
+#include "win32/fonts.h"
+#include "win32/handles.h"
+
+namespace tintwell::win32 {
+
+class WindowlessLayer;
+
+class WindowlessControl {
+ public:
+  WindowlessControl(WindowlessLayer& layer, const layout::ControlSpec& spec);
+  virtual ~WindowlessControl() = default;
+  WindowlessControl(const WindowlessControl&) = delete;
+  WindowlessControl& operator=(const WindowlessControl&) = delete;
+
+  const layout::ControlSpec& spec() const { return spec_; }
+  RECT bounds() const;
+  bool isVisible() const { return visible_; }
+  // Labels and pictures take pointer events; lines and the band do not.
+  bool takesPointer() const;
+
+  virtual void paint(HDC target) const = 0;
+
+ protected:
+  // Moves or resizes the control, repainting where it was and where it is.
+  void place(int left, int top, int width, int height);
+  void show(bool visible);
+  void repaint() const;
+  WindowlessLayer& layer() const { return layer_; }
+  int left_;
+  int top_;
+  int width_;
+  int height_;
+
+ private:
+  WindowlessLayer& layer_;
+  const layout::ControlSpec& spec_;
+  bool visible_ = true;
+};
+
+// The band and the lines: rectangles of one colour.
+class FilledRectangle final : public WindowlessControl {
+ public:
+  using WindowlessControl::WindowlessControl;
+  void paint(HDC target) const override;
+};
+
+class WindowlessLabel final : public WindowlessControl, public Label {
+ public:
+  WindowlessLabel(WindowlessLayer& layer, const layout::ControlSpec& spec);
+
+  std::string caption() const override { return caption_; }
+  void setCaption(const std::string& caption) override;
+  void setForeColor(PackedColor color) override;
+  void setFontUnderline(bool underline) override;
+  void paint(HDC target) const override;
+
+ private:
+  void fitToText();
+
+  std::string caption_;
+  std::optional<PackedColor> foreColor_;  // until set, the colour of the design
+  bool underline_ = false;
+};
+
+class WindowlessPicture final : public WindowlessControl, public Picture {
+ public:
+  WindowlessPicture(WindowlessLayer& layer, const layout::ControlSpec& spec);
+
+  int left() const override { return left_; }
+  int top() const override { return top_; }
+  int width() const override { return width_; }
+  void setLeft(int left) override { place(left, top_, width_, height_); }
+  void setTop(int top) override { place(left_, top, width_, height_); }
+  bool visible() const override { return isVisible(); }
+  void setVisible(bool visible) override { show(visible); }
+  void paint(HDC target) const override;
+
+ private:
+  Bitmap art_;
+  bool keyed_;
+};
+
+class WindowlessLayer {
+ public:
+  WindowlessLayer(HINSTANCE instance, FontCache& fonts);
+  WindowlessLayer(const WindowlessLayer&) = delete;
+  WindowlessLayer& operator=(const WindowlessLayer&) = delete;
+
+  // The window that shows the layer; repaints go there once it is set.
+  void attach(HWND host) { host_ = host; }
+
+  WindowlessLabel& label(std::string_view name);
+  WindowlessPicture& picture(std::string_view name);
+
+  // Paints every control back to front onto a buffer the size of the host's
+  // client area, already filled with the background.
+  void paint(HDC target) const;
+  // The topmost visible control under a client point that takes pointer
+  // events, or nullptr for the bare window.
+  const WindowlessControl* hitTest(POINT point) const;
+
+  void invalidate(const RECT& area) const;
+  HFONT font(const layout::FontSpec& spec, bool underline) { return fonts_.get(spec, underline); }
+  HINSTANCE instance() const { return instance_; }
+
+ private:
+  WindowlessControl& find(std::string_view name) const;
+
+  HINSTANCE instance_;
+  FontCache& fonts_;
+  HWND host_ = nullptr;
+  std::vector<std::unique_ptr<WindowlessControl>> controls_;  // back to front
+};
+
+COLORREF colorOf(const layout::ColorSpec& color);
+
+}  // namespace tintwell::win32
