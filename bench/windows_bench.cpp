@@ -1,0 +1,191 @@
+// The drawing in the Windows build, beside the baselines it is judged
+// against: the bare colour arithmetic, one evaluation per pixel, and the
+// same matrix drawn with per-pixel GDI calls. Google Benchmark has no
+// Windows build here, so this keeps its own clock: the median of several
+// timed batches, printed as one table of ratios.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/mod_color.h"
+#include "core/rounding.h"
+#include "fakes/headless_window.h"
+#include "picker/picker_math.h"
+
+namespace tintwell {
+namespace {
+
+constexpr int kSide = 256;
+constexpr int kBatches = 9;
+constexpr double kBatchSeconds = 0.05;
+
+// Median seconds per call of `work`.
+double secondsPerCall(const std::function<void()>& work) {
+  using Clock = std::chrono::steady_clock;
+  int calls = 1;
+  for (;;) {  // grow a batch until it is long enough to time
+    const auto start = Clock::now();
+    for (int i = 0; i < calls; ++i) work();
+    if (std::chrono::duration<double>(Clock::now() - start).count() > kBatchSeconds / 4) break;
+    calls *= 2;
+  }
+  std::vector<double> perCall;
+  for (int batch = 0; batch < kBatches; ++batch) {
+    const auto start = Clock::now();
+    for (int i = 0; i < calls; ++i) work();
+    perCall.push_back(std::chrono::duration<double>(Clock::now() - start).count() / calls);
+  }
+  std::nth_element(perCall.begin(), perCall.begin() + kBatches / 2, perCall.end());
+  return perCall[kBatches / 2];
+}
+
+struct Row {
+  std::string name;
+  double seconds;
+  std::string baseline;
+};
+
+fakes::HeadlessWindow& startedWindow() {
+  static fakes::HeadlessWindow window;
+  static const bool started = [] {
+    window.start();
+    window.form.dHue = 210;
+    window.form.dSat = 0.6;
+    window.form.dVal = 0.8;
+    window.form.refreshInputs(-1);
+    return true;
+  }();
+  (void)started;
+  return window;
+}
+
+// A straightforward Win32 drawing of the same matrix: SetPixelV per sample,
+// then BitBlt block copies, on a memory DC.
+class GdiMatrix {
+ public:
+  GdiMatrix() : screen_(GetDC(nullptr)), memory_(CreateCompatibleDC(screen_)) {
+    bitmap_ = CreateCompatibleBitmap(screen_, kSide, kSide);
+    previous_ = SelectObject(memory_, bitmap_);
+  }
+  ~GdiMatrix() {
+    SelectObject(memory_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(memory_);
+    ReleaseDC(nullptr, screen_);
+  }
+  GdiMatrix(const GdiMatrix&) = delete;
+  GdiMatrix& operator=(const GdiMatrix&) = delete;
+
+  void draw(int quality, const ColourState& colour) {
+    const int step = quality + 2;
+    for (int x = 0; x < kSide; x += step) {
+      for (int y = 0; y < kSide; y += step) {
+        SetPixelV(memory_, x, y, matrixSampleColor(0, x, y, colour));
+      }
+    }
+    for (int first = 1; first + step - 2 < kSide; first += step) {
+      for (int target = first; target <= first + step - 2; ++target) {
+        BitBlt(memory_, target, 0, 1, kSide, memory_, first - 1, 0, SRCCOPY);
+      }
+    }
+    for (int first = 1; first + step - 2 < kSide; first += step) {
+      for (int target = first; target <= first + step - 2; ++target) {
+        BitBlt(memory_, 0, target, kSide, 1, memory_, 0, first - 1, SRCCOPY);
+      }
+    }
+  }
+
+ private:
+  HDC screen_;
+  HDC memory_;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+};
+
+void addDrawingRows(std::vector<Row>& rows) {
+  auto& window = startedWindow();
+  std::vector<PackedColor> scratch(kSide * kSide);
+  GdiMatrix gdi;
+  static const char* const kQualities[] = {"High", "Medium", "Low"};
+  for (int quality = 0; quality < 3; ++quality) {
+    const std::string floorName = std::string("floor ") + kQualities[quality];
+    const int step = quality + 2;
+    rows.push_back({floorName, secondsPerCall([&] {
+                      size_t next = 0;
+                      for (int x = 0; x < kSide; x += step) {
+                        for (int y = 0; y < kSide; y += step) {
+                          scratch[next++] = convHSV2RGB(window.form.dHue, x / 255.0,
+                                                        1.0 - y / 255.0);
+                        }
+                      }
+                    }),
+                    ""});
+    window.cmbQuality.setListIndex(quality);
+    window.form.iDim = 0;
+    rows.push_back({std::string("drawMatrix ") + kQualities[quality],
+                    secondsPerCall([&] { window.form.drawMatrix(true); }), floorName});
+    rows.push_back({std::string("per-pixel GDI ") + kQualities[quality],
+                    secondsPerCall([&] { gdi.draw(quality, window.form); }),
+                    std::string("drawMatrix ") + kQualities[quality]});
+  }
+  PixelImage& field = window.imgMatrix.image();
+  rows.push_back({"naive 65,536 evaluations", secondsPerCall([&] {
+                    for (int x = 0; x < kSide; ++x) {
+                      for (int y = 0; y < kSide; ++y) {
+                        field.setPixel(x, y, matrixSampleColor(0, x, y, window.form));
+                      }
+                    }
+                  }),
+                  "drawMatrix High"});
+  rows.push_back({"drawVertical", secondsPerCall([&] { window.form.drawVertical(); }), ""});
+  rows.push_back({"refreshInputs", secondsPerCall([&] { window.form.refreshInputs(-1); }), ""});
+}
+
+// Rounding a million halves: the C runtime's nearbyint against ours.
+void addRoundingRows(std::vector<Row>& rows) {
+  constexpr int kValues = 1 << 20;
+  std::vector<double> values(kValues);
+  for (int i = 0; i < kValues; ++i) values[static_cast<size_t>(i)] = i * 0.5 + 0.25 * (i % 3);
+  volatile double sink = 0;
+  rows.push_back({"roundHalfEven x1M", secondsPerCall([&] {
+                    double sum = 0;
+                    for (double value : values) sum += roundHalfEven(value);
+                    sink = sum;
+                  }),
+                  ""});
+  rows.push_back({"C runtime nearbyint x1M", secondsPerCall([&] {
+                    double sum = 0;
+                    for (double value : values) sum += std::nearbyint(value);
+                    sink = sum;
+                  }),
+                  "roundHalfEven x1M"});
+  (void)sink;
+}
+
+}  // namespace
+}  // namespace tintwell
+
+int main() {
+  using tintwell::Row;
+  std::vector<Row> rows;
+  tintwell::addDrawingRows(rows);
+  tintwell::addRoundingRows(rows);
+  std::printf("%-28s %14s   %s\n", "benchmark", "time", "ratio to baseline");
+  for (const Row& row : rows) {
+    std::printf("%-28s %11.1f us", row.name.c_str(), row.seconds * 1e6);
+    for (const Row& base : rows) {
+      if (base.name == row.baseline) {
+        std::printf("   %6.2fx %s", row.seconds / base.seconds, base.name.c_str());
+      }
+    }
+    std::printf("\n");
+  }
+  return 0;
+}
