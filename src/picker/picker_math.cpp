@@ -1,5 +1,7 @@
 #include "picker/picker_math.h"
 
+#include <array>
+
 #include "core/mod_color.h"
 #include "core/rounding.h"
 
@@ -21,7 +23,7 @@ double fractionOf(int pixel) {
 PackedColor stripRowColor(int16_t dimension, int row, const ColourState& colour) {
   switch (dimension) {
     case kHue:
-      return convHSV2RGB((kLastPixel - row) / kChannelMax * kFullCircle, 1.0, 1.0);
+      return convHSV2RGB(fractionOf(kLastPixel - row) * kFullCircle, 1.0, 1.0);
     case kSaturation:
       return convHSV2RGB(colour.dHue, 1.0 - fractionOf(row), colour.dVal);
     case kBrightness:
