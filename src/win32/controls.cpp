@@ -1,5 +1,7 @@
 #include "win32/controls.h"
 
+#include <utility>
+
 #include "win32/text.h"
 
 namespace tintwell::win32 {
@@ -14,7 +16,23 @@ std::string EditField::text() const {
 void EditField::setText(const std::string& text) {
   const unsigned before = changes_;
   SetWindowTextW(edit_, toWide(text).c_str());
-  if (changes_ == before) events_.fieldChanged(index_);
+  if (changes_ == before) {
+    lastText_ = this->text();
+    events_.fieldChanged(index_);
+  }
+}
+
+// Wine's EDIT sends EN_CHANGE also for a keystroke it refused at the maximum
+// length (after EN_MAXTEXT); Windows sends none, as nothing changed. A refusal
+// that leaves the text as it was is therefore no change. Program writes never
+// get here refused: the maximum length does not apply to them.
+bool EditField::acceptChange() {
+  ++changes_;
+  std::string now = text();
+  const bool unchanged = refused_ && now == lastText_;
+  refused_ = false;
+  lastText_ = std::move(now);
+  return !unchanged;
 }
 
 int EditField::selStart() const {

@@ -25,8 +25,11 @@ class EditField final : public TextField {
   EditField(HWND edit, int index, FieldEvents& events)
       : edit_(edit), index_(index), events_(events) {}
 
-  // The window counts every EN_CHANGE it sees here.
-  void noteChange() { ++changes_; }
+  // The window hands every EN_CHANGE of the field here; false when it
+  // reports nothing new (see the .cpp).
+  bool acceptChange();
+  // EN_MAXTEXT: typed or pasted text was cut at the maximum length.
+  void noteRefusedInput() { refused_ = true; }
 
   std::string text() const override;
   void setText(const std::string& text) override;
@@ -38,6 +41,8 @@ class EditField final : public TextField {
   int index_;
   FieldEvents& events_;
   unsigned changes_ = 0;
+  bool refused_ = false;
+  std::string lastText_;
 };
 
 class ComboList final : public DropDownList {

@@ -82,10 +82,16 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::onCommand(int id, int code) {
   if (inRange(id, layout::kTxtInpIdBase, kFieldCount)) {
     const auto index = static_cast<int16_t>(id - layout::kTxtInpIdBase);
+    EditField* field = fields_.at(static_cast<size_t>(index)).get();
+    if (field == nullptr) return;
     switch (code) {
       case EN_CHANGE:
-        fields_.at(static_cast<size_t>(index))->noteChange();
-        dispatch([&](frmColor& form) { form.txtInp_Change(index); });
+        if (field->acceptChange()) {
+          dispatch([&](frmColor& form) { form.txtInp_Change(index); });
+        }
+        break;
+      case EN_MAXTEXT:
+        field->noteRefusedInput();
         break;
       case EN_SETFOCUS:
         dispatch([&](frmColor& form) { form.txtInp_GotFocus(index); });
