@@ -10,13 +10,17 @@ wine_environment() {
   export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
 }
 
-# Starts the prefix's Wine server for good, detached from our output: a server
-# started by a test would keep CTest's output pipe open.
-start_wineserver() {
-  wineserver -p </dev/null >/dev/null 2>&1
+# Starts the prefix's Wine server and system processes for good, and creates the
+# prefix if it is new. All of them are detached from our output: started by a
+# test, they would hold CTest's output pipe open and CTest would wait for them.
+start_wine() {
+  mkdir -p "$WINEPREFIX"
+  wineserver -p </dev/null >/dev/null 2>&1 || return 1
+  "$TINTWELL_TOOLS/lib/wine-prefix.sh" "$WINEPREFIX" || return 1
+  wineboot </dev/null >/dev/null 2>&1
 }
 
-stop_wineserver() {
+stop_wine() {
   wineserver -k </dev/null >/dev/null 2>&1
   wineserver -w </dev/null >/dev/null 2>&1
 }

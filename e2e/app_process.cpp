@@ -1,0 +1,165 @@
+#include "app_process.h"
+
+#include <algorithm>
+#include <array>
+
+#include "environment.h"
+#include "shell/layout.h"
+
+namespace tintwell::e2e {
+
+namespace {
+
+// Sent messages give up on a hung program rather than hang the test.
+constexpr UINT kQueryTimeoutMs = 5000;
+constexpr DWORD kExitWaitMs = 10'000;
+constexpr UINT kTerminatedExitCode = 1;
+
+struct WindowSearch {
+  DWORD processId;
+  std::wstring className;
+  HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM searchAddress) {
+  auto& search = *reinterpret_cast<WindowSearch*>(searchAddress);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
+  if (className(window) != search.className) return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
+// A job that kills the program when the harness itself dies half-way.
+KernelHandle makeKillOnCloseJob() {
+  KernelHandle job(CreateJobObjectW(nullptr, nullptr));
+  if (!job) return job;
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (!SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
+                               sizeof limits)) {
+    job.reset();
+  }
+  return job;
+}
+
+}  // namespace
+
+std::string TintwellProcess::start(const std::filesystem::path& program) {
+  if (!std::filesystem::exists(program)) return "no program at " + program.string();
+  std::wstring commandLine = L"\"" + program.wstring() + L"\"";
+  const std::wstring directory = program.parent_path().wstring();
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION created{};
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                      CREATE_SUSPENDED, nullptr, directory.c_str(), &startup, &created)) {
+    return "CreateProcess failed with error " + std::to_string(GetLastError());
+  }
+  process_ = KernelHandle(created.hProcess);
+  const KernelHandle thread(created.hThread);
+  processId_ = created.dwProcessId;
+  threadId_ = created.dwThreadId;
+  job_ = makeKillOnCloseJob();
+  if (job_ && !AssignProcessToJobObject(job_.get(), process_.get())) job_.reset();
+  ResumeThread(thread.get());
+
+  WaitForInputIdle(process_.get(), static_cast<DWORD>(kStartLimit.count()));
+  WindowSearch search{processId_, widen(layout::kWindowClassName), nullptr};
+  const bool shown = waitUntil(
+      [&] {
+        EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr || !running();
+      },
+      kStartLimit);
+  if (search.found == nullptr) {
+    return shown ? "the program ended before showing its window"
+                 : "the window did not appear in time";
+  }
+  window_ = search.found;
+  return {};
+}
+
+bool TintwellProcess::running() const {
+  return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+bool TintwellProcess::requestClose() const {
+  return window_ != nullptr && PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+bool TintwellProcess::waitForExit(std::chrono::milliseconds limit) const {
+  return !process_ ||
+         WaitForSingleObject(process_.get(), static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
+}
+
+void TintwellProcess::terminate() {
+  if (running()) {
+    TerminateProcess(process_.get(), kTerminatedExitCode);
+    WaitForSingleObject(process_.get(), kExitWaitMs);
+  }
+  process_.reset();
+  job_.reset();
+  window_ = nullptr;
+}
+
+HWND TintwellProcess::control(int controlId) const {
+  return GetDlgItem(window_, controlId);
+}
+
+HWND TintwellProcess::focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(threadId_, &info) ? info.hwndFocus : nullptr;
+}
+
+POINT TintwellProcess::toScreen(POINT client) const {
+  ClientToScreen(window_, &client);
+  return client;
+}
+
+RECT TintwellProcess::placeInClient(HWND child) const {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+LRESULT query(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kQueryTimeoutMs, &result);
+  return static_cast<LRESULT>(result);
+}
+
+std::wstring windowText(HWND window) {
+  const auto length = static_cast<size_t>(query(window, WM_GETTEXTLENGTH));
+  std::wstring text(length + 1, L'\0');
+  const auto copied = static_cast<size_t>(
+      query(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+  text.resize(std::min(copied, length));
+  return text;
+}
+
+std::wstring className(HWND window) {
+  std::array<wchar_t, 256> name{};
+  const int length = GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+  return std::wstring(name.data(), static_cast<size_t>(std::max(length, 0)));
+}
+
+std::vector<std::wstring> comboItems(HWND combo) {
+  std::vector<std::wstring> items;
+  const LRESULT count = query(combo, CB_GETCOUNT);
+  for (LRESULT index = 0; index < count; ++index) {
+    const LRESULT length = query(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    if (length < 0) break;
+    std::wstring item(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = query(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                 reinterpret_cast<LPARAM>(item.data()));
+    item.resize(static_cast<size_t>(std::clamp<LRESULT>(copied, 0, length)));
+    items.push_back(item);
+  }
+  return items;
+}
+
+}  // namespace tintwell::e2e

@@ -1,0 +1,56 @@
+#pragma once
+
+// tintwell.exe as a child process: started, found, read, closed or killed.
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "handles.h"
+
+namespace tintwell::e2e {
+
+class TintwellProcess {
+ public:
+  TintwellProcess() = default;
+  TintwellProcess(const TintwellProcess&) = delete;
+  TintwellProcess& operator=(const TintwellProcess&) = delete;
+  // A process left running here would outlive the test; it is killed.
+  ~TintwellProcess() { terminate(); }
+
+  // Starts the program and waits until its main window is shown. On failure
+  // the reason is returned; on success an empty text.
+  std::string start(const std::filesystem::path& program);
+  bool running() const;
+  // Asks the window to close, as its close box does.
+  bool requestClose() const;
+  bool waitForExit(std::chrono::milliseconds limit) const;
+  void terminate();
+
+  HWND window() const { return window_; }
+  HWND control(int controlId) const;
+  // The window whose keyboard focus the program's thread holds now.
+  HWND focus() const;
+  // Client-area point of the main window on the screen.
+  POINT toScreen(POINT client) const;
+  // A child's rectangle in the main window's client coordinates.
+  RECT placeInClient(HWND child) const;
+
+ private:
+  KernelHandle job_;
+  KernelHandle process_;
+  DWORD processId_ = 0;
+  DWORD threadId_ = 0;
+  HWND window_ = nullptr;
+};
+
+// Texts and states read from another process's controls.
+std::wstring windowText(HWND window);
+std::wstring className(HWND window);
+LRESULT query(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+std::vector<std::wstring> comboItems(HWND combo);
+
+}  // namespace tintwell::e2e

@@ -1,0 +1,106 @@
+#include "session.h"
+
+#include <thread>
+#include <utility>
+
+#include "environment.h"
+#include "input.h"
+#include "registry.h"
+#include "shell/layout.h"
+
+namespace tintwell::e2e {
+
+void TintwellSession::SetUp() {
+  ASSERT_TRUE(deleteUserKey(kMakerKey)) << "could not clear HKCU\\Software\\Quenlark";
+}
+
+void TintwellSession::TearDown() {
+  if (HasFailure() && app_.running()) {
+    Screenshot::ofClientArea(app_.window())
+        .saveBmp(artifactDirectory() / artifactName("failed.bmp"));
+  }
+  app_.terminate();
+}
+
+void TintwellSession::launch() {
+  const std::string failure = app_.start(programPath());
+  ASSERT_EQ(failure, "") << programPath().string();
+}
+
+HWND TintwellSession::field(int index) const {
+  return control(layout::txtInpId(index));
+}
+
+HWND TintwellSession::option(int index) const {
+  return control(layout::optDimId(index));
+}
+
+Screenshot TintwellSession::clientPictureOnceIt(
+    const std::function<bool(const Screenshot&)>& condition) const {
+  Screenshot shot;
+  waitUntil(
+      [&] {
+        shot = Screenshot::ofClientArea(app_.window());
+        return condition(shot);
+      },
+      kReactionLimit);
+  return shot;
+}
+
+Screenshot TintwellSession::settledClientPicture() const {
+  // Wine hands a painted window to the X server a little later; two equal
+  // looks this far apart mean it has arrived.
+  constexpr std::chrono::milliseconds kLookInterval{150};
+  RedrawWindow(app_.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Screenshot previous = Screenshot::ofClientArea(app_.window());
+  waitUntil(
+      [&] {
+        std::this_thread::sleep_for(kLookInterval);
+        Screenshot current = Screenshot::ofClientArea(app_.window());
+        const bool same = current == previous;
+        previous = std::move(current);
+        return same;
+      },
+      kReactionLimit);
+  return previous;
+}
+
+POINT TintwellSession::centreOf(HWND child) const {
+  const RECT place = app_.placeInClient(child);
+  return app_.toScreen({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+}
+
+std::string TintwellSession::artifactName(const std::string& suffix) const {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string name = std::string(info->test_suite_name()) + "." + info->name();
+  for (char& character : name) {
+    if (character == '/') character = '-';
+  }
+  return name + "-" + suffix;
+}
+
+void StartedWindowTest::SetUp() {
+  TintwellSession::SetUp();
+  if (!HasFatalFailure()) launch();
+}
+
+void InputTest::SetUp() {
+  StartedWindowTest::SetUp();
+  if (HasFatalFailure()) return;
+  ASSERT_TRUE(bringToFront(app_.window()));
+}
+
+void InputTest::clearField(HWND edit) {
+  ASSERT_TRUE(click(centreOf(edit)));
+  ASSERT_TRUE(waitUntil([&] { return app_.focus() == edit; }, kReactionLimit));
+  pressKey(VK_END);
+  for (size_t left = windowText(edit).size(); left > 0; --left) pressKey(VK_BACK);
+  ASSERT_TRUE(waitUntil([&] { return windowText(edit).empty(); }, kReactionLimit))
+      << "still reads " << narrow(windowText(edit));
+}
+
+bool InputTest::fieldReads(int index, const std::string& text) const {
+  return waitUntil([&] { return narrow(windowText(field(index))) == text; }, kReactionLimit);
+}
+
+}  // namespace tintwell::e2e

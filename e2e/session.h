@@ -1,0 +1,57 @@
+#pragma once
+
+// Fixtures: every test starts the program afresh, from settings it chose, and
+// leaves nothing running behind it, whatever happened.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app_process.h"
+#include "screen.h"
+
+namespace tintwell::e2e {
+
+class TintwellSession : public ::testing::Test {
+ protected:
+  // Clears the program's settings, as on a machine that never ran it.
+  void SetUp() override;
+  // Keeps a screenshot of a failed test, then ends the program.
+  void TearDown() override;
+
+  // Starts the program and waits for its window; a failure is fatal.
+  void launch();
+  HWND control(int controlId) const { return app_.control(controlId); }
+  HWND field(int index) const;
+  HWND option(int index) const;
+  // The screen inside the window's client area, once the condition holds on it
+  // (or, after the reaction limit, as it is then).
+  Screenshot clientPictureOnceIt(const std::function<bool(const Screenshot&)>& condition) const;
+  // The client area once the window has painted itself anew and the picture
+  // stays the same between two looks.
+  Screenshot settledClientPicture() const;
+  // Centre of a child window on the screen.
+  POINT centreOf(HWND child) const;
+  std::string artifactName(const std::string& suffix) const;
+
+  TintwellProcess app_;
+};
+
+// A session started with no stored settings.
+class StartedWindowTest : public TintwellSession {
+ protected:
+  void SetUp() override;
+};
+
+// A started window in the foreground, where keyboard input goes.
+class InputTest : public StartedWindowTest {
+ protected:
+  void SetUp() override;
+  // Clicks into a field and empties it with the keyboard.
+  void clearField(HWND edit);
+  // Waits for the field to read the text; false when it never did.
+  bool fieldReads(int index, const std::string& text) const;
+};
+
+}  // namespace tintwell::e2e
