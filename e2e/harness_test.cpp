@@ -35,6 +35,47 @@ TEST(ShellOpenRecorderTest, RecordsWhatTheShellOpensAndRestoresTheBrowser) {
   }
 }
 
+// The user's settings, put aside by a guard while the test scribbles over them.
+class UserSettingsGuardTest : public testing::Test {
+ protected:
+  static constexpr const wchar_t* kScratchSave = L"Software\\Quenlark-e2e-guard-test";
+  void SetUp() override { ASSERT_TRUE(deleteUserKey(kMakerKey)); }
+
+  static void scribble() {
+    ASSERT_TRUE(deleteUserKey(kMakerKey));
+    ASSERT_TRUE(writeUserValue(kMakerKey, kLanguageValue, {REG_BINARY, {1, 0}}));
+  }
+
+  UserSettingsGuard outer_;  // the real user's settings, round the whole test
+};
+
+TEST_F(UserSettingsGuardTest, PutsStoredSettingsBack) {
+  const StoredValue language{REG_BINARY, {0, 0}};
+  const StoredValue quality{REG_BINARY, {2, 0}};
+  ASSERT_TRUE(writeUserValue(kMakerKey, kLanguageValue, language));
+  ASSERT_TRUE(writeUserValue(kFamilyKey, kQualityValue, quality));
+  {
+    const UserSettingsGuard guard(kScratchSave);
+    ASSERT_TRUE(guard.saved());
+    scribble();
+  }
+  const auto languageAfter = readUserValue(kMakerKey, kLanguageValue);
+  const auto qualityAfter = readUserValue(kFamilyKey, kQualityValue);
+  ASSERT_TRUE(languageAfter && qualityAfter);
+  EXPECT_EQ(languageAfter->bytes, language.bytes);
+  EXPECT_EQ(qualityAfter->bytes, quality.bytes);
+  EXPECT_FALSE(userKeyExists(kScratchSave)) << "the copy is cleared away";
+}
+
+TEST_F(UserSettingsGuardTest, LeavesNoSettingsWhereThereWereNone) {
+  {
+    const UserSettingsGuard guard(kScratchSave);
+    ASSERT_TRUE(guard.saved());
+    scribble();
+  }
+  EXPECT_FALSE(userKeyExists(kMakerKey));
+}
+
 TEST(WindowsPathTest, UnixPathsGoThroughDriveZ) {
   EXPECT_EQ(windowsPath("/work/build/x.exe").wstring(), L"Z:\\work\\build\\x.exe");
   EXPECT_EQ(windowsPath("C:\\tools\\x.exe").wstring(), L"C:\\tools\\x.exe");

@@ -1,8 +1,58 @@
 #include "registry.h"
 
+#include <utility>
+
 #include "handles.h"
 
 namespace tintwell::e2e {
+
+namespace {
+
+std::optional<RegistryKey> openUserKey(const std::wstring& path, REGSAM access) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &opened) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return RegistryKey(opened);
+}
+
+std::optional<RegistryKey> createUserKey(const std::wstring& path) {
+  HKEY created = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                      &created, nullptr) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return RegistryKey(created);
+}
+
+// Copies the key's whole tree to a new key; true when there was nothing to copy.
+bool copyUserKey(const std::wstring& from, const std::wstring& to) {
+  const auto source = openUserKey(from, KEY_READ);
+  if (!source) return true;
+  const auto target = createUserKey(to);
+  return target && RegCopyTreeW(source->get(), nullptr, target->get()) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+UserSettingsGuard::UserSettingsGuard(std::wstring savedKey)
+    : savedKey_(std::move(savedKey)), savedCopy_(savedKey_ + L"\\Quenlark") {
+  if (userKeyExists(savedKey_)) {
+    saved_ = true;
+    return;
+  }
+  saved_ = createUserKey(savedKey_) && copyUserKey(kMakerKey, savedCopy_);
+  if (!saved_) deleteUserKey(savedKey_);
+}
+
+UserSettingsGuard::~UserSettingsGuard() {
+  if (!saved_) return;
+  if (deleteUserKey(kMakerKey) && copyUserKey(savedCopy_, kMakerKey)) deleteUserKey(savedKey_);
+}
+
+bool userKeyExists(const std::wstring& path) {
+  return openUserKey(path, KEY_READ).has_value();
+}
 
 bool deleteUserKey(const std::wstring& path) {
   const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str());
@@ -10,20 +60,16 @@ bool deleteUserKey(const std::wstring& path) {
 }
 
 std::optional<StoredValue> readUserValue(const std::wstring& path, const std::wstring& name) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &opened) !=
-      ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  const RegistryKey key(opened);
+  const auto key = openUserKey(path, KEY_QUERY_VALUE);
+  if (!key) return std::nullopt;
   StoredValue value;
   DWORD size = 0;
-  if (RegQueryValueExW(key.get(), name.c_str(), nullptr, &value.type, nullptr, &size) !=
+  if (RegQueryValueExW(key->get(), name.c_str(), nullptr, &value.type, nullptr, &size) !=
       ERROR_SUCCESS) {
     return std::nullopt;
   }
   value.bytes.resize(size);
-  if (RegQueryValueExW(key.get(), name.c_str(), nullptr, &value.type, value.bytes.data(), &size) !=
+  if (RegQueryValueExW(key->get(), name.c_str(), nullptr, &value.type, value.bytes.data(), &size) !=
       ERROR_SUCCESS) {
     return std::nullopt;
   }
@@ -32,14 +78,9 @@ std::optional<StoredValue> readUserValue(const std::wstring& path, const std::ws
 }
 
 bool writeUserValue(const std::wstring& path, const std::wstring& name, const StoredValue& value) {
-  HKEY created = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                      &created, nullptr) != ERROR_SUCCESS) {
-    return false;
-  }
-  const RegistryKey key(created);
-  return RegSetValueExW(key.get(), name.c_str(), 0, value.type, value.bytes.data(),
-                        static_cast<DWORD>(value.bytes.size())) == ERROR_SUCCESS;
+  const auto key = createUserKey(path);
+  return key && RegSetValueExW(key->get(), name.c_str(), 0, value.type, value.bytes.data(),
+                               static_cast<DWORD>(value.bytes.size())) == ERROR_SUCCESS;
 }
 
 bool deleteUserValue(const std::wstring& path, const std::wstring& name) {

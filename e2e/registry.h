@@ -22,10 +22,30 @@ struct StoredValue {
   std::vector<uint8_t> bytes;
 };
 
+bool userKeyExists(const std::wstring& path);
 // Removes the key with everything under it; true when it is gone.
 bool deleteUserKey(const std::wstring& path);
 std::optional<StoredValue> readUserValue(const std::wstring& path, const std::wstring& name);
 bool writeUserValue(const std::wstring& path, const std::wstring& name, const StoredValue& value);
 bool deleteUserValue(const std::wstring& path, const std::wstring& name);
+
+// Keeps the user's own settings safe while tests overwrite them: copies them
+// aside on construction and puts them back on destruction. A copy left by a
+// run that died is the user's, so it is kept and put back instead.
+class UserSettingsGuard {
+ public:
+  // The copy goes to this key, beside the settings so that clearing them spares it.
+  explicit UserSettingsGuard(std::wstring savedKey = L"Software\\Quenlark-e2e-saved");
+  UserSettingsGuard(const UserSettingsGuard&) = delete;
+  UserSettingsGuard& operator=(const UserSettingsGuard&) = delete;
+  ~UserSettingsGuard();
+
+  bool saved() const { return saved_; }
+
+ private:
+  std::wstring savedKey_;
+  std::wstring savedCopy_;
+  bool saved_ = false;
+};
 
 }  // namespace tintwell::e2e

@@ -5,12 +5,13 @@
 
 #include "environment.h"
 #include "input.h"
-#include "registry.h"
 #include "shell/layout.h"
 
 namespace tintwell::e2e {
 
 void TintwellSession::SetUp() {
+  userSettings_.emplace();
+  ASSERT_TRUE(userSettings_->saved()) << "could not put HKCU\\Software\\Quenlark aside";
   ASSERT_TRUE(deleteUserKey(kMakerKey)) << "could not clear HKCU\\Software\\Quenlark";
 }
 
@@ -20,6 +21,7 @@ void TintwellSession::TearDown() {
         .saveBmp(artifactDirectory() / artifactName("failed.bmp"));
   }
   app_.terminate();
+  userSettings_.reset();
 }
 
 void TintwellSession::launch() {

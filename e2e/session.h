@@ -6,18 +6,22 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app_process.h"
+#include "registry.h"
 #include "screen.h"
 
 namespace tintwell::e2e {
 
 class TintwellSession : public ::testing::Test {
  protected:
-  // Clears the program's settings, as on a machine that never ran it.
+  // Puts the user's own settings aside and clears them, as on a machine that
+  // never ran the program.
   void SetUp() override;
-  // Keeps a screenshot of a failed test, then ends the program.
+  // Keeps a screenshot of a failed test, ends the program and gives the user's
+  // settings back.
   void TearDown() override;
 
   // Starts the program and waits for its window; a failure is fatal.
@@ -35,6 +39,7 @@ class TintwellSession : public ::testing::Test {
   POINT centreOf(HWND child) const;
   std::string artifactName(const std::string& suffix) const;
 
+  std::optional<UserSettingsGuard> userSettings_;
   TintwellProcess app_;
 };
 
