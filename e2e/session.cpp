@@ -13,6 +13,8 @@ void TintwellSession::SetUp() {
   userSettings_.emplace();
   ASSERT_TRUE(userSettings_->saved()) << "could not put HKCU\\Software\\Quenlark aside";
   ASSERT_TRUE(deleteUserKey(kMakerKey)) << "could not clear HKCU\\Software\\Quenlark";
+  // A pointer left over the window by an earlier test would light what lies there.
+  movePointer({GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1});
 }
 
 void TintwellSession::TearDown() {

@@ -18,7 +18,7 @@ namespace tintwell::e2e {
 class TintwellSession : public ::testing::Test {
  protected:
   // Puts the user's own settings aside and clears them, as on a machine that
-  // never ran the program.
+  // never ran the program, and moves the pointer out of the way.
   void SetUp() override;
   // Keeps a screenshot of a failed test, ends the program and gives the user's
   // settings back.
