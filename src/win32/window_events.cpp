@@ -69,6 +69,10 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       onClose();
       return 0;
+    case WM_ENDSESSION:
+      // Logging off closes no window by WM_CLOSE; the setting is saved all the same.
+      if (wParam) onClose();
+      return 0;
     case WM_DESTROY:
       window_ = nullptr;
       PostQuitMessage(0);

@@ -1,0 +1,75 @@
+#ifdef _WIN32
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+#include "win32/controls.h"
+#include "win32/text.h"
+
+namespace tintwell::win32 {
+namespace {
+
+TEST(Win32Text, ConvertsBetweenUtf8AndUtf16WithoutLoss) {
+  const std::pair<const char*, std::wstring> rows[] = {
+      {"", L""},
+      {"High", L"High"},
+      {"K\xC3\xB6zepes", L"K\u00F6zepes"},
+      {"\xC2\xB0", L"\u00B0"},
+      {"\xF0\x9F\x8E\xA8", L"\U0001F3A8"},
+  };
+  for (const auto& [utf8, wide] : rows) {
+    SCOPED_TRACE(utf8);
+    EXPECT_EQ(toWide(utf8), wide);
+    EXPECT_EQ(toUtf8(wide), utf8);
+  }
+}
+
+TEST(Win32Text, HandsPlainAddressesToTheAnsiFunctionsUnchanged) {
+  const std::string address = "https://quenlark.example/tintwell/";
+  EXPECT_EQ(toAnsi(address), address);
+  EXPECT_EQ(toAnsi("C:\\"), "C:\\");
+}
+
+// A pick-only list on a hidden parent.
+class ComboListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+    combo_ = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 113, 120,
+                             parent_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
+  void TearDown() override { DestroyWindow(parent_); }
+
+  std::wstring itemText(int index) const {
+    const auto length = SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+  }
+
+  HWND parent_ = nullptr;
+  HWND combo_ = nullptr;
+};
+
+TEST_F(ComboListTest, KeepsItemsInTheOrderAddedAndSelectsByIndex) {
+  ComboList list(combo_);
+  EXPECT_EQ(list.listIndex(), -1) << "empty at creation";
+  for (const char* item : {"Magas", "K\xC3\xB6zepes", "Alacsony"}) list.addItem(item);
+  EXPECT_EQ(itemText(1), L"K\u00F6zepes");
+  EXPECT_EQ(itemText(2), L"Alacsony") << "not sorted";
+  list.setListIndex(2);
+  EXPECT_EQ(list.listIndex(), 2);
+  list.clear();
+  EXPECT_EQ(list.listIndex(), -1);
+  EXPECT_EQ(SendMessageW(combo_, CB_GETCOUNT, 0, 0), 0);
+}
+
+}  // namespace
+}  // namespace tintwell::win32
+
+#endif  // _WIN32

@@ -1,0 +1,114 @@
+#ifdef _WIN32
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "shell/layout.h"
+#include "win32/surface.h"
+
+namespace tintwell::win32 {
+namespace {
+
+struct Event {
+  MouseAction action;
+  int16_t button;
+  float x;
+  float y;
+  bool operator==(const Event&) const = default;
+};
+
+// A surface of the layout on a hidden parent, recording what it reports.
+class SurfaceTest : public ::testing::Test, public SurfaceEvents {
+ protected:
+  void SetUp() override {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    SurfaceWindow::registerClass(instance);
+    parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, layout::kClientWidth,
+                              layout::kClientHeight, nullptr, nullptr, instance, nullptr);
+    matrix_ = std::make_unique<SurfaceWindow>(*layout::findControl("imgMatrix"), *this);
+    swatch_ = std::make_unique<SurfaceWindow>(*layout::findControl("imgCurColor"), *this);
+    matrix_->create(parent_, instance);
+    swatch_->create(parent_, instance);
+  }
+  void TearDown() override {
+    if (GetCapture() != nullptr) ReleaseCapture();
+    DestroyWindow(parent_);
+  }
+
+  void surfaceMouse(const SurfaceWindow& surface, MouseAction action, int16_t button,
+                    int16_t /*shift*/, float x, float y) override {
+    EXPECT_EQ(&surface, matrix_.get());
+    events.push_back(Event{action, button, x, y});
+    captureDuringEvent = GetCapture() == matrix_->handle();
+  }
+
+  void send(UINT message, WPARAM keys, int x, int y) {
+    const LPARAM position = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+    SendMessageW(matrix_->handle(), message, keys, position);
+  }
+  bool captured() const { return GetCapture() == matrix_->handle(); }
+
+  HWND parent_ = nullptr;
+  std::unique_ptr<SurfaceWindow> matrix_;
+  std::unique_ptr<SurfaceWindow> swatch_;
+  std::vector<Event> events;
+  bool captureDuringEvent = false;
+};
+
+TEST_F(SurfaceTest, ClientAreaMatchesTheImageAndSizesReadInTheirUnits) {
+  RECT client{};
+  GetClientRect(matrix_->handle(), &client);
+  EXPECT_EQ(client.right, matrix_->image().width());
+  EXPECT_EQ(client.bottom, matrix_->image().height());
+  EXPECT_EQ(matrix_->image().width(), 256);
+  EXPECT_EQ(matrix_->scaleWidth(), 256);
+  EXPECT_EQ(matrix_->scaleHeight(), 256);
+  EXPECT_EQ(matrix_->left(), 8);
+  EXPECT_EQ(matrix_->top(), 88);
+  EXPECT_EQ(swatch_->width(), 89);
+  EXPECT_EQ(swatch_->height(), 49);
+  EXPECT_EQ(swatch_->scaleHeight(), 675) << "the swatch measures its inside in twips";
+  EXPECT_EQ(swatch_->scaleWidth(), 85 * layout::kTwipsPerPixel);
+}
+
+TEST_F(SurfaceTest, APressCapturesThePointerUntilTheLastButtonIsLetGo) {
+  send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 20);
+  EXPECT_TRUE(captureDuringEvent) << "captured before the handler runs";
+  EXPECT_EQ(GetFocus(), matrix_->handle()) << "a press takes the focus";
+  send(WM_MOUSEMOVE, MK_LBUTTON, -7, 300);
+  send(WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, -7, 300);
+  send(WM_LBUTTONUP, MK_RBUTTON, -8, -9);
+  EXPECT_TRUE(captured()) << "the right button is still held";
+  send(WM_MOUSEMOVE, MK_RBUTTON | MK_MBUTTON, -8, -9);
+  send(WM_RBUTTONUP, 0, 40, 41);
+  EXPECT_FALSE(captured());
+  send(WM_MBUTTONDOWN, MK_MBUTTON, 1, 2);
+  send(WM_MBUTTONUP, 0, 1, 2);
+  EXPECT_FALSE(captured());
+
+  const std::vector<Event> expected{
+      {MouseAction::down, kLeftButton, 10, 20},
+      {MouseAction::move, kLeftButton, -7, 300},
+      {MouseAction::down, kRightButton, -7, 300},
+      {MouseAction::up, kLeftButton, -8, -9},
+      {MouseAction::move, kRightButton | kMiddleButton, -8, -9},
+      {MouseAction::up, kRightButton, 40, 41},
+      {MouseAction::down, kMiddleButton, 1, 2},
+      {MouseAction::up, kMiddleButton, 1, 2},
+  };
+  EXPECT_EQ(events, expected);
+}
+
+TEST_F(SurfaceTest, MovesWithNoButtonHeldStillReachTheHandler) {
+  send(WM_MOUSEMOVE, 0, 5, 6);
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events.front(), (Event{MouseAction::move, 0, 5, 6}));
+  EXPECT_FALSE(captured());
+}
+
+}  // namespace
+}  // namespace tintwell::win32
+
+#endif  // _WIN32
