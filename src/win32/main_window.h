@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -67,10 +68,16 @@ class MainWindow final : public FormWindow, private FieldEvents, private Surface
   void paint(HDC target) const;
   void selectOption(int index);
 
-  // Runs a handler of frmColor unless the run has ended or not yet begun.
+  // Runs a handler of frmColor unless the run has ended or not yet begun. A
+  // handler that throws loses its one event; the program goes on.
   template <typename Handler>
   void dispatch(Handler handler) {
-    if (form_ && !ended_) handler(*form_);
+    if (!form_ || ended_) return;
+    try {
+      handler(*form_);
+    } catch (const std::exception& error) {
+      OutputDebugStringA(error.what());
+    }
   }
 
   void fieldChanged(int index) override;

@@ -3,8 +3,6 @@
 
 #include <windowsx.h>
 
-#include <utility>
-
 #include "win32/handles.h"
 #include "win32/main_window.h"
 
@@ -52,6 +50,9 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONUP:
       onPointerRelease(point);
+      return 0;
+    case WM_CAPTURECHANGED:
+      pressed_ = nullptr;  // a press that lost the pointer ends in no click
       return 0;
     case WM_ACTIVATE:
       onActivate(LOWORD(wParam) != WA_INACTIVE);
@@ -162,8 +163,9 @@ void MainWindow::onPointerPress(POINT point) {
 
 // A click is a press and a release on the same control.
 void MainWindow::onPointerRelease(POINT point) {
-  const WindowlessControl* pressed = std::exchange(pressed_, nullptr);
+  const WindowlessControl* pressed = pressed_;
   if (GetCapture() == window_) ReleaseCapture();
+  pressed_ = nullptr;
   const WindowlessControl* hit = windowless_.hitTest(point);
   if (hit == nullptr || hit != pressed) return;
   const std::string_view name = hit->spec().name;

@@ -217,7 +217,11 @@ void WindowlessLayer::paint(HDC target) const {
   }
 }
 
+// Controls that reach past the client edge are clipped there for the pointer
+// as for painting.
 const WindowlessControl* WindowlessLayer::hitTest(POINT point) const {
+  const RECT client{0, 0, layout::kClientWidth, layout::kClientHeight};
+  if (!PtInRect(&client, point)) return nullptr;
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     const WindowlessControl& control = **it;
     const RECT area = control.bounds();

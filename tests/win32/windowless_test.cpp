@@ -37,6 +37,7 @@ TEST_F(WindowlessTest, PointerGoesToTheTopmostLabelOrPictureOrElseToTheWindow) {
       {"home-page label", 420, 60, "lblHomepage"},
       {"hint label at the bottom", 100, 405, "lblTintwell"},
       {"eyedropper", 10, 402, "Image1"},
+      {"hint label past the client edge", 439, 405, "window"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
