@@ -100,7 +100,9 @@ class FormWindow {
   virtual void screenToClient(Point& point) const = 0;
 };
 
-// Opaque registry key; the values are the platform's handles.
+// Opaque registry key; the values are the platform's handles. The root is a
+// token: on 64-bit Windows the real HKEY_CURRENT_USER is this value
+// sign-extended, so the adapter maps it rather than casting it.
 using RegistryKey = uintptr_t;
 inline constexpr RegistryKey kHkeyCurrentUser = 0x80000001u;
 inline constexpr uint32_t kKeyQueryValue = 0x0001u;
