@@ -53,7 +53,7 @@ bool flagFramedAt(const Screenshot& shot, int left) {
 }
 
 TEST_F(StartedWindowTest, FlagsStandAgainstTheRightEdge) {
-  const Screenshot shot = clientPictureOnceIt([](const Screenshot& picture) {
+  const Screenshot shot = waitForClientPicture([](const Screenshot& picture) {
     return flagFramedAt(picture, kEnglishFlagLeft) && flagFramedAt(picture, kHungarianFlagLeft);
   });
   EXPECT_TRUE(flagFramedAt(shot, kEnglishFlagLeft)) << "English flag at x 390";
@@ -84,7 +84,7 @@ TEST_F(StartedWindowTest, HungarianFlagShowsRedWhiteGreen) {
        }},
   });
   const int middle = kHungarianFlagLeft + kFlagWidth / 2;
-  const Screenshot shot = clientPictureOnceIt([&](const Screenshot& picture) {
+  const Screenshot shot = waitForClientPicture([&](const Screenshot& picture) {
     return std::all_of(kStripes.begin(), kStripes.end(), [&](const Stripe& stripe) {
       return stripe.looksRight(picture.pixel(middle, stripe.y));
     });
@@ -114,7 +114,7 @@ TEST_F(StartedWindowTest, VersionShowsInSilverOnTheBand) {
     return count;
   };
   const Screenshot shot =
-      clientPictureOnceIt([&](const Screenshot& picture) { return silverCount(picture) > 0; });
+      waitForClientPicture([&](const Screenshot& picture) { return silverCount(picture) > 0; });
   EXPECT_GE(silverCount(shot), kEnoughStrokes);
   for (int y = kSearch.top; y < kSearch.bottom; ++y) {
     for (int x = kSearch.left; x < kSearch.right; ++x) {

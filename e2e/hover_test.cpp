@@ -32,7 +32,7 @@ TEST_F(InputTest, HomePageClickOpensTheMakersPage) {
 TEST_F(InputTest, HungarianFlagClickSwitchesAndStoresTheLanguage) {
   const Screenshot before = settledClientPicture();
   ASSERT_TRUE(movePointer(app_.toScreen(kOnHungarianFlag)));
-  const Screenshot lit = clientPictureOnceIt([&](const Screenshot& picture) {
+  const Screenshot lit = waitForClientPicture([&](const Screenshot& picture) {
     return picture.pixel(kOnHungarianFlag.x, kOnHungarianFlag.y) !=
            before.pixel(kOnHungarianFlag.x, kOnHungarianFlag.y);
   });

@@ -39,7 +39,7 @@ HWND TintwellSession::option(int index) const {
   return control(layout::optDimId(index));
 }
 
-Screenshot TintwellSession::clientPictureOnceIt(
+Screenshot TintwellSession::waitForClientPicture(
     const std::function<bool(const Screenshot&)>& condition) const {
   Screenshot shot;
   waitUntil(

@@ -31,7 +31,7 @@ class TintwellSession : public ::testing::Test {
   HWND option(int index) const;
   // The screen inside the window's client area, once the condition holds on it
   // (or, after the reaction limit, as it is then).
-  Screenshot clientPictureOnceIt(const std::function<bool(const Screenshot&)>& condition) const;
+  Screenshot waitForClientPicture(const std::function<bool(const Screenshot&)>& condition) const;
   // The client area once the window has painted itself anew and the picture
   // stays the same between two looks.
   Screenshot settledClientPicture() const;
