@@ -1,0 +1,83 @@
+// A window of known colours for the sampler to read: a row of square patches
+// at a given place on the screen, shown until the program is ended.
+// Usage: tintwell_patches LEFT TOP SIZE RRGGBB [RRGGBB ...]
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <cwchar>
+#include <vector>
+
+namespace {
+
+struct Patches {
+  int size = 0;
+  std::vector<COLORREF> colours;
+};
+
+Patches patches;
+
+LRESULT CALLBACK patchesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window, &paint);
+    for (size_t index = 0; index < patches.colours.size(); ++index) {
+      const int left = static_cast<int>(index) * patches.size;
+      const RECT area{left, 0, left + patches.size, patches.size};
+      const HBRUSH brush = CreateSolidBrush(patches.colours[index]);
+      FillRect(dc, &area, brush);
+      DeleteObject(brush);
+    }
+    EndPaint(window, &paint);
+    return 0;
+  }
+  if (message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+COLORREF fromHex(const wchar_t* text) {
+  const unsigned long value = std::wcstoul(text, nullptr, 16);
+  return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  constexpr int kFirstColour = 4;
+  if (arguments == nullptr || count <= kFirstColour) return 2;
+  const int left = std::wcstol(arguments[1], nullptr, 10);
+  const int top = std::wcstol(arguments[2], nullptr, 10);
+  patches.size = std::wcstol(arguments[3], nullptr, 10);
+  for (int index = kFirstColour; index < count; ++index) {
+    patches.colours.push_back(fromHex(arguments[index]));
+  }
+  LocalFree(arguments);
+
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = patchesProc;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = L"TintwellColourPatches";
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  RegisterClassW(&windowClass);
+  const int width = patches.size * static_cast<int>(patches.colours.size());
+  // Never activated: the colour chooser keeps the keyboard while it samples.
+  const HWND window =
+      CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
+                      windowClass.lpszClassName, L"Tintwell colour patches", WS_POPUP, left, top,
+                      width, patches.size, nullptr, nullptr, instance, nullptr);
+  if (window == nullptr) return 1;
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
