@@ -248,7 +248,7 @@ constexpr auto kPaintingOrderNames = std::to_array<std::string_view>(
 constexpr size_t countWindowed() {
   return static_cast<size_t>(
       std::count_if(kControls.begin(), kControls.end(),
-                    [](const ControlSpec& spec) { return isWindowed(spec.kind); }));
+                    [](const ControlSpec& design) { return isWindowed(design.kind); }));
 }
 
 constexpr std::array kTimers{
@@ -266,8 +266,8 @@ std::span<const ControlSpec* const> windowedControls() {
   static const auto ordered = [] {
     std::array<const ControlSpec*, countWindowed()> result{};
     auto out = result.begin();
-    for (const ControlSpec& spec : kControls) {
-      if (isWindowed(spec.kind)) *out++ = &spec;
+    for (const ControlSpec& design : kControls) {
+      if (isWindowed(design.kind)) *out++ = &design;
     }
     std::sort(result.begin(), result.end(),
               [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
@@ -287,9 +287,9 @@ std::span<const ControlSpec* const> paintingOrder() {
 }
 
 const ControlSpec* findControl(std::string_view name, int index) {
-  const auto found = std::find_if(kControls.begin(), kControls.end(), [&](const ControlSpec& spec) {
-    return spec.name == name && spec.index == index;
-  });
+  const auto found = std::find_if(
+      kControls.begin(), kControls.end(),
+      [&](const ControlSpec& design) { return design.name == name && design.index == index; });
   return found == kControls.end() ? nullptr : &*found;
 }
 

@@ -15,15 +15,15 @@ bool sameSpec(const layout::FontSpec& a, const layout::FontSpec& b) {
 
 // The family bits let a system without the face (Wine) pick a metric
 // compatible substitute instead of any font at all.
-LOGFONTW logFontOf(const layout::FontSpec& spec, bool underline) {
+LOGFONTW logFontOf(const layout::FontSpec& design, bool underline) {
   LOGFONTW font{};
-  if (spec.face == layout::FontFace::defaultGui) {
+  if (design.face == layout::FontFace::defaultGui) {
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
   } else {
-    const bool serif = spec.face == layout::FontFace::georgia;
-    font.lfHeight = -layout::fontPixelHeight(spec);
-    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = static_cast<BYTE>(spec.charset);
+    const bool serif = design.face == layout::FontFace::georgia;
+    font.lfHeight = -layout::fontPixelHeight(design);
+    font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = static_cast<BYTE>(design.charset);
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
@@ -34,12 +34,12 @@ LOGFONTW logFontOf(const layout::FontSpec& spec, bool underline) {
   return font;
 }
 
-HFONT FontCache::get(const layout::FontSpec& spec, bool underline) {
+HFONT FontCache::get(const layout::FontSpec& design, bool underline) {
   for (const Entry& entry : entries_) {
-    if (entry.underline == underline && sameSpec(entry.spec, spec)) return entry.font.get();
+    if (entry.underline == underline && sameSpec(entry.design, design)) return entry.font.get();
   }
-  const LOGFONTW logFont = logFontOf(spec, underline);
-  entries_.push_back(Entry{spec, underline, Font(CreateFontIndirectW(&logFont))});
+  const LOGFONTW logFont = logFontOf(design, underline);
+  entries_.push_back(Entry{design, underline, Font(CreateFontIndirectW(&logFont))});
   return entries_.back().font.get();
 }
 

@@ -14,17 +14,17 @@ namespace tintwell::win32 {
 
 class FontCache {
  public:
-  HFONT get(const layout::FontSpec& spec, bool underline);
+  HFONT get(const layout::FontSpec& design, bool underline);
 
  private:
   struct Entry {
-    layout::FontSpec spec;
+    layout::FontSpec design;
     bool underline;
     Font font;
   };
   std::vector<Entry> entries_;
 };
 
-LOGFONTW logFontOf(const layout::FontSpec& spec, bool underline);
+LOGFONTW logFontOf(const layout::FontSpec& design, bool underline);
 
 }  // namespace tintwell::win32

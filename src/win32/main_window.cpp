@@ -78,21 +78,22 @@ bool MainWindow::createWindow() {
 
 // Created in tab order, which is also the order the dialog keys follow.
 void MainWindow::createChildren() {
-  for (const layout::ControlSpec* spec : layout::windowedControls()) {
-    const HWND child = createChild(*spec);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(spec->font, false)), FALSE);
-    switch (spec->kind) {
+  for (const layout::ControlSpec* design : layout::windowedControls()) {
+    const HWND child = createChild(*design);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(design->font, false)),
+                 FALSE);
+    switch (design->kind) {
       case layout::ControlKind::textField:
-        SendMessageW(child, EM_LIMITTEXT, static_cast<WPARAM>(spec->maxLength), 0);
-        fields_.at(static_cast<size_t>(spec->index)) =
-            std::make_unique<EditField>(child, spec->index, static_cast<FieldEvents&>(*this));
+        SendMessageW(child, EM_LIMITTEXT, static_cast<WPARAM>(design->maxLength), 0);
+        fields_.at(static_cast<size_t>(design->index)) =
+            std::make_unique<EditField>(child, design->index, static_cast<FieldEvents&>(*this));
         break;
       case layout::ControlKind::optionButton:
-        options_.at(static_cast<size_t>(spec->index)) = child;
-        if (spec->checked) SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
+        options_.at(static_cast<size_t>(design->index)) = child;
+        if (design->checked) SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
         break;
       case layout::ControlKind::dropDownList:
-        fitDropDownHeight(child, spec->height);
+        fitDropDownHeight(child, design->height);
         cmbQuality_ = std::make_unique<ComboList>(child);
         break;
       default:
@@ -107,36 +108,37 @@ void MainWindow::createChildren() {
   tmrLang_->setEnabled(hover.enabledAtCreation);
 }
 
-HWND MainWindow::createChild(const layout::ControlSpec& spec) {
+HWND MainWindow::createChild(const layout::ControlSpec& design) {
   constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-  const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.controlId));
-  const std::wstring caption = toWide(spec.caption);
-  switch (spec.kind) {
+  const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.controlId));
+  const std::wstring caption = toWide(design.caption);
+  switch (design.kind) {
     case layout::ControlKind::surface: {
-      auto surface = std::make_unique<SurfaceWindow>(spec, static_cast<SurfaceEvents&>(*this));
+      auto surface = std::make_unique<SurfaceWindow>(design, static_cast<SurfaceEvents&>(*this));
       const HWND child = surface->create(window_, instance_);
-      if (spec.controlId == layout::kImgMatrixId) imgMatrix_ = std::move(surface);
-      if (spec.controlId == layout::kImgVerticalId) imgVertical_ = std::move(surface);
-      if (spec.controlId == layout::kImgCurColorId) imgCurColor_ = std::move(surface);
+      if (design.controlId == layout::kImgMatrixId) imgMatrix_ = std::move(surface);
+      if (design.controlId == layout::kImgVerticalId) imgVertical_ = std::move(surface);
+      if (design.controlId == layout::kImgCurColorId) imgCurColor_ = std::move(surface);
       return child;
     }
     case layout::ControlKind::textField:
       return CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, caption.c_str(),
-                             kChild | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL, spec.left,
-                             spec.top, spec.width, spec.height, window_, id, instance_, nullptr);
+                             kChild | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL, design.left,
+                             design.top, design.width, design.height, window_, id, instance_,
+                             nullptr);
     case layout::ControlKind::optionButton: {
       // Only the checked option is a tab stop: TAB enters the group there.
-      const DWORD first = spec.index == 0 ? WS_GROUP : 0;
-      const DWORD tabStop = spec.checked ? WS_TABSTOP : 0;
+      const DWORD first = design.index == 0 ? WS_GROUP : 0;
+      const DWORD tabStop = design.checked ? WS_TABSTOP : 0;
       return CreateWindowExW(0, WC_BUTTONW, caption.c_str(),
-                             kChild | BS_AUTORADIOBUTTON | first | tabStop, spec.left, spec.top,
-                             spec.width, spec.height, window_, id, instance_, nullptr);
+                             kChild | BS_AUTORADIOBUTTON | first | tabStop, design.left, design.top,
+                             design.width, design.height, window_, id, instance_, nullptr);
     }
     case layout::ControlKind::dropDownList:
       return CreateWindowExW(0, WC_COMBOBOXW, caption.c_str(),
                              kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                             spec.left, spec.top, spec.width, spec.height + kDropDownListExtra,
-                             window_, id, instance_, nullptr);
+                             design.left, design.top, design.width,
+                             design.height + kDropDownListExtra, window_, id, instance_, nullptr);
     default:
       return nullptr;
   }

@@ -48,7 +48,7 @@ class MainWindow final : public FormWindow, private FieldEvents, private Surface
 
   bool createWindow();
   void createChildren();
-  HWND createChild(const layout::ControlSpec& spec);
+  HWND createChild(const layout::ControlSpec& design);
   void fitDropDownHeight(HWND combo, int height);
   void connectForm();
 

@@ -32,8 +32,8 @@ int16_t modifierMask() {
   return mask;
 }
 
-SurfaceWindow::SurfaceWindow(const layout::ControlSpec& spec, SurfaceEvents& events)
-    : spec_(spec), events_(events), image_(spec.width - kBorders, spec.height - kBorders) {}
+SurfaceWindow::SurfaceWindow(const layout::ControlSpec& design, SurfaceEvents& events)
+    : spec_(design), events_(events), image_(design.width - kBorders, design.height - kBorders) {}
 
 void SurfaceWindow::registerClass(HINSTANCE instance) {
   const std::wstring name = toWide(layout::kSurfaceClassName);

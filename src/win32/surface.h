@@ -37,7 +37,7 @@ class SurfaceEvents {
 
 class SurfaceWindow final : public Surface {
  public:
-  SurfaceWindow(const layout::ControlSpec& spec, SurfaceEvents& events);
+  SurfaceWindow(const layout::ControlSpec& design, SurfaceEvents& events);
   SurfaceWindow(const SurfaceWindow&) = delete;
   SurfaceWindow& operator=(const SurfaceWindow&) = delete;
 
@@ -45,7 +45,7 @@ class SurfaceWindow final : public Surface {
   // Creates the child window; its client area must match the image.
   HWND create(HWND parent, HINSTANCE instance);
 
-  const layout::ControlSpec& spec() const { return spec_; }
+  const layout::ControlSpec& design() const { return spec_; }
   HWND handle() const { return window_; }
 
   PixelImage& image() override { return image_; }

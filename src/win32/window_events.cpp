@@ -146,7 +146,7 @@ void MainWindow::onPointerMove(POINT point) {
     dispatch([](frmColor& form) { form.Form_MouseMove(); });
     return;
   }
-  const std::string_view name = hit->spec().name;
+  const std::string_view name = hit->design().name;
   if (name == "imgLangENG") {
     dispatch([](frmColor& form) { form.imgLangENG_MouseMove(); });
   } else if (name == "imgLangHUN") {
@@ -168,7 +168,7 @@ void MainWindow::onPointerRelease(POINT point) {
   pressed_ = nullptr;
   const WindowlessControl* hit = windowless_.hitTest(point);
   if (hit == nullptr || hit != pressed) return;
-  const std::string_view name = hit->spec().name;
+  const std::string_view name = hit->design().name;
   if (name == "imgLangENG_hl") {
     dispatch([](frmColor& form) { form.imgLangENG_hl_Click(); });
   } else if (name == "imgLangHUN_hl") {

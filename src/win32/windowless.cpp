@@ -62,13 +62,13 @@ COLORREF colorOf(const layout::ColorSpec& color) {
 
 // ---- WindowlessControl -------------------------------------------------
 
-WindowlessControl::WindowlessControl(WindowlessLayer& layer, const layout::ControlSpec& spec)
-    : left_(spec.left),
-      top_(spec.top),
-      width_(spec.width),
-      height_(spec.height),
+WindowlessControl::WindowlessControl(WindowlessLayer& layer, const layout::ControlSpec& design)
+    : left_(design.left),
+      top_(design.top),
+      width_(design.width),
+      height_(design.height),
       layer_(layer),
-      spec_(spec) {}
+      spec_(design) {}
 
 RECT WindowlessControl::bounds() const {
   return RECT{left_, top_, left_ + width_, top_ + height_};
@@ -99,14 +99,14 @@ void WindowlessControl::repaint() const {
 
 void FilledRectangle::paint(HDC target) const {
   const RECT area = bounds();
-  const Brush brush(CreateSolidBrush(colorOf(spec().backColor)));
+  const Brush brush(CreateSolidBrush(colorOf(design().backColor)));
   FillRect(target, &area, brush.get());
 }
 
 // ---- WindowlessLabel ---------------------------------------------------
 
-WindowlessLabel::WindowlessLabel(WindowlessLayer& layer, const layout::ControlSpec& spec)
-    : WindowlessControl(layer, spec), caption_(spec.caption) {
+WindowlessLabel::WindowlessLabel(WindowlessLayer& layer, const layout::ControlSpec& design)
+    : WindowlessControl(layer, design), caption_(design.caption) {
   fitToText();
 }
 
@@ -129,9 +129,9 @@ void WindowlessLabel::setFontUnderline(bool underline) {
 // A label that sizes itself keeps its left edge and takes the extent of its
 // text in its own font.
 void WindowlessLabel::fitToText() {
-  if (!spec().autoSize) return;
+  if (!design().autoSize) return;
   const MemoryDc measure(nullptr);
-  const SelectedObject font(measure.get(), layer().font(spec().font, underline_));
+  const SelectedObject font(measure.get(), layer().font(design().font, underline_));
   const std::wstring text = toWide(caption_);
   SIZE extent{};
   GetTextExtentPoint32W(measure.get(), text.c_str(), static_cast<int>(text.size()), &extent);
@@ -142,12 +142,12 @@ void WindowlessLabel::fitToText() {
 
 void WindowlessLabel::paint(HDC target) const {
   RECT area = bounds();
-  const Brush back(CreateSolidBrush(colorOf(spec().backColor)));
+  const Brush back(CreateSolidBrush(colorOf(design().backColor)));
   FillRect(target, &area, back.get());
-  const SelectedObject font(target, layer().font(spec().font, underline_));
+  const SelectedObject font(target, layer().font(design().font, underline_));
   SetBkMode(target, TRANSPARENT);
-  SetTextColor(target, foreColor_ ? *foreColor_ : colorOf(spec().foreColor));
-  const UINT alignment = spec().alignment == layout::Alignment::right ? DT_RIGHT : DT_LEFT;
+  SetTextColor(target, foreColor_ ? *foreColor_ : colorOf(design().foreColor));
+  const UINT alignment = design().alignment == layout::Alignment::right ? DT_RIGHT : DT_LEFT;
   std::wstring text = toWide(caption_);
   DrawTextW(target, text.data(), static_cast<int>(text.size()), &area,
             alignment | DT_WORDBREAK | DT_NOPREFIX);
@@ -155,9 +155,9 @@ void WindowlessLabel::paint(HDC target) const {
 
 // ---- WindowlessPicture -------------------------------------------------
 
-WindowlessPicture::WindowlessPicture(WindowlessLayer& layer, const layout::ControlSpec& spec)
-    : WindowlessControl(layer, spec), keyed_(false) {
-  if (const ArtResource* resource = resourceOf(spec.art)) {
+WindowlessPicture::WindowlessPicture(WindowlessLayer& layer, const layout::ControlSpec& design)
+    : WindowlessControl(layer, design), keyed_(false) {
+  if (const ArtResource* resource = resourceOf(design.art)) {
     art_ = Bitmap(
         static_cast<HBITMAP>(LoadImageW(layer.instance(), MAKEINTRESOURCEW(resource->resourceId),
                                         IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
@@ -181,16 +181,16 @@ void WindowlessPicture::paint(HDC target) const {
 
 WindowlessLayer::WindowlessLayer(HINSTANCE instance, FontCache& fonts)
     : instance_(instance), fonts_(fonts) {
-  for (const layout::ControlSpec* spec : layout::paintingOrder()) {
-    switch (spec->kind) {
+  for (const layout::ControlSpec* design : layout::paintingOrder()) {
+    switch (design->kind) {
       case layout::ControlKind::label:
-        controls_.push_back(std::make_unique<WindowlessLabel>(*this, *spec));
+        controls_.push_back(std::make_unique<WindowlessLabel>(*this, *design));
         break;
       case layout::ControlKind::picture:
-        controls_.push_back(std::make_unique<WindowlessPicture>(*this, *spec));
+        controls_.push_back(std::make_unique<WindowlessPicture>(*this, *design));
         break;
       default:
-        controls_.push_back(std::make_unique<FilledRectangle>(*this, *spec));
+        controls_.push_back(std::make_unique<FilledRectangle>(*this, *design));
         break;
     }
   }
@@ -198,7 +198,7 @@ WindowlessLayer::WindowlessLayer(HINSTANCE instance, FontCache& fonts)
 
 WindowlessControl& WindowlessLayer::find(std::string_view name) const {
   for (const auto& control : controls_) {
-    if (control->spec().name == name) return *control;
+    if (control->design().name == name) return *control;
   }
   throw std::logic_error("no windowless control of that name");
 }

@@ -23,12 +23,12 @@ class WindowlessLayer;
 
 class WindowlessControl {
  public:
-  WindowlessControl(WindowlessLayer& layer, const layout::ControlSpec& spec);
+  WindowlessControl(WindowlessLayer& layer, const layout::ControlSpec& design);
   virtual ~WindowlessControl() = default;
   WindowlessControl(const WindowlessControl&) = delete;
   WindowlessControl& operator=(const WindowlessControl&) = delete;
 
-  const layout::ControlSpec& spec() const { return spec_; }
+  const layout::ControlSpec& design() const { return spec_; }
   RECT bounds() const;
   bool isVisible() const { return visible_; }
   // Labels and pictures take pointer events; lines and the band do not.
@@ -62,7 +62,7 @@ class FilledRectangle final : public WindowlessControl {
 
 class WindowlessLabel final : public WindowlessControl, public Label {
  public:
-  WindowlessLabel(WindowlessLayer& layer, const layout::ControlSpec& spec);
+  WindowlessLabel(WindowlessLayer& layer, const layout::ControlSpec& design);
 
   std::string caption() const override { return caption_; }
   void setCaption(const std::string& caption) override;
@@ -80,7 +80,7 @@ class WindowlessLabel final : public WindowlessControl, public Label {
 
 class WindowlessPicture final : public WindowlessControl, public Picture {
  public:
-  WindowlessPicture(WindowlessLayer& layer, const layout::ControlSpec& spec);
+  WindowlessPicture(WindowlessLayer& layer, const layout::ControlSpec& design);
 
   int left() const override { return left_; }
   int top() const override { return top_; }
@@ -116,7 +116,9 @@ class WindowlessLayer {
   const WindowlessControl* hitTest(POINT point) const;
 
   void invalidate(const RECT& area) const;
-  HFONT font(const layout::FontSpec& spec, bool underline) { return fonts_.get(spec, underline); }
+  HFONT font(const layout::FontSpec& design, bool underline) {
+    return fonts_.get(design, underline);
+  }
   HINSTANCE instance() const { return instance_; }
 
  private:

@@ -9,12 +9,12 @@ namespace tintwell::fakes {
 
 namespace {
 
-const layout::ControlSpec& spec(std::string_view name, int index = layout::kNoGroupIndex) {
+const layout::ControlSpec& design(std::string_view name, int index = layout::kNoGroupIndex) {
   return *layout::findControl(name, index);
 }
 
 SurfaceGeometry surfaceGeometry(std::string_view name) {
-  const layout::ControlSpec& control = spec(name);
+  const layout::ControlSpec& control = design(name);
   const int innerWidth = control.width - 2 * layout::kSurfaceBorder;
   const int innerHeight = control.height - 2 * layout::kSurfaceBorder;
   const int scale = control.scaleUnit == layout::ScaleUnit::twips ? layout::kTwipsPerPixel : 1;
@@ -23,12 +23,12 @@ SurfaceGeometry surfaceGeometry(std::string_view name) {
 }
 
 FakePicture picture(std::string_view name) {
-  const layout::ControlSpec& control = spec(name);
+  const layout::ControlSpec& control = design(name);
   return FakePicture(control.left, control.top, control.width);
 }
 
 FakeLabel label(std::string_view name) {
-  return FakeLabel(std::string(spec(name).caption));
+  return FakeLabel(std::string(design(name).caption));
 }
 
 }  // namespace
@@ -64,7 +64,7 @@ HeadlessWindow::HeadlessWindow(std::optional<SurfaceGeometry> swatch)
   window.innerWidth = layout::kClientWidth;
   for (int index = 0; index < kFieldCount; ++index) {
     fields[static_cast<size_t>(index)] =
-        std::make_unique<FakeTextField>(spec("txtInp", index).maxLength);
+        std::make_unique<FakeTextField>(design("txtInp", index).maxLength);
     FakeTextField& field = *fields[static_cast<size_t>(index)];
     field.onChange = [this, index] { form.txtInp_Change(static_cast<int16_t>(index)); };
     controls.txtInp[static_cast<size_t>(index)] = &field;

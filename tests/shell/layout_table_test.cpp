@@ -13,24 +13,24 @@
 namespace tintwell::layout {
 namespace {
 
-std::string nameOf(const ControlSpec& spec) {
-  std::string name(spec.name);
-  if (spec.index != kNoGroupIndex)
-    name.append(1, '(').append(std::to_string(spec.index)).append(1, ')');
+std::string nameOf(const ControlSpec& design) {
+  std::string name(design.name);
+  if (design.index != kNoGroupIndex)
+    name.append(1, '(').append(std::to_string(design.index)).append(1, ')');
   return name;
 }
 
 TEST(LayoutTable, PaintsEveryWindowlessControlExactlyOnce) {
   std::multiset<std::string> painted;
-  for (const ControlSpec* spec : paintingOrder()) {
-    ASSERT_NE(spec, nullptr) << "a painting-order name is missing from the table";
-    EXPECT_FALSE(isWindowed(spec->kind)) << nameOf(*spec);
-    painted.insert(nameOf(*spec));
+  for (const ControlSpec* design : paintingOrder()) {
+    ASSERT_NE(design, nullptr) << "a painting-order name is missing from the table";
+    EXPECT_FALSE(isWindowed(design->kind)) << nameOf(*design);
+    painted.insert(nameOf(*design));
   }
-  for (const ControlSpec& spec : controls()) {
-    if (isWindowed(spec.kind)) continue;
-    SCOPED_TRACE(nameOf(spec));
-    EXPECT_EQ(painted.count(nameOf(spec)), 1u);
+  for (const ControlSpec& design : controls()) {
+    if (isWindowed(design.kind)) continue;
+    SCOPED_TRACE(nameOf(design));
+    EXPECT_EQ(painted.count(nameOf(design)), 1u);
   }
 }
 
@@ -40,22 +40,22 @@ TEST(LayoutTable, CreatesWindowedControlsInTabOrder) {
       "txtInp(4)", "txtInp(5)",   "imgCurColor", "txtInp(6)", "optDim(0)", "optDim(1)",
       "optDim(2)", "optDim(3)",   "optDim(4)",   "optDim(5)", "txtInp(7)", "cmbQuality"};
   std::vector<std::string> created;
-  for (const ControlSpec* spec : windowedControls()) created.push_back(nameOf(*spec));
+  for (const ControlSpec* design : windowedControls()) created.push_back(nameOf(*design));
   EXPECT_EQ(created, expected);
 }
 
 TEST(LayoutTable, GivesEveryWindowedControlItsOwnIdAndNoneToTheOthers) {
   std::set<int> ids;
   std::set<std::string> names;
-  for (const ControlSpec& spec : controls()) {
-    SCOPED_TRACE(nameOf(spec));
-    EXPECT_TRUE(names.insert(nameOf(spec)).second) << "name used twice";
-    if (isWindowed(spec.kind)) {
-      EXPECT_NE(spec.controlId, kNoControlId);
-      EXPECT_TRUE(ids.insert(spec.controlId).second) << "ID used twice";
-      EXPECT_EQ(findControl(spec.name, spec.index), &spec);
+  for (const ControlSpec& design : controls()) {
+    SCOPED_TRACE(nameOf(design));
+    EXPECT_TRUE(names.insert(nameOf(design)).second) << "name used twice";
+    if (isWindowed(design.kind)) {
+      EXPECT_NE(design.controlId, kNoControlId);
+      EXPECT_TRUE(ids.insert(design.controlId).second) << "ID used twice";
+      EXPECT_EQ(findControl(design.name, design.index), &design);
     } else {
-      EXPECT_EQ(spec.controlId, kNoControlId);
+      EXPECT_EQ(design.controlId, kNoControlId);
     }
   }
   EXPECT_EQ(findControl("txtInp", kFieldCount), nullptr);
@@ -73,12 +73,12 @@ TEST(LayoutTable, ControlIdsFollowTheGroupIndex) {
 }
 
 TEST(LayoutTable, WindowedControlsLieInsideTheClientArea) {
-  for (const ControlSpec* spec : windowedControls()) {
-    SCOPED_TRACE(nameOf(*spec));
-    EXPECT_GE(spec->left, 0);
-    EXPECT_GE(spec->top, 0);
-    EXPECT_LE(spec->left + spec->width, kClientWidth);
-    EXPECT_LE(spec->top + spec->height, kClientHeight);
+  for (const ControlSpec* design : windowedControls()) {
+    SCOPED_TRACE(nameOf(*design));
+    EXPECT_GE(design->left, 0);
+    EXPECT_GE(design->top, 0);
+    EXPECT_LE(design->left + design->width, kClientWidth);
+    EXPECT_LE(design->top + design->height, kClientHeight);
   }
 }
 

@@ -17,7 +17,7 @@ class WindowlessTest : public ::testing::Test {
 
   std::string hitName(int x, int y) const {
     const WindowlessControl* hit = layer.hitTest(POINT{x, y});
-    return hit == nullptr ? "window" : std::string(hit->spec().name);
+    return hit == nullptr ? "window" : std::string(hit->design().name);
   }
 };
 
