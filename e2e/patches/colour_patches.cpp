@@ -1,6 +1,8 @@
 // A window of known colours for the sampler to read: a row of square patches
-// at a given place on the screen, shown until the program is ended.
-// Usage: tintwell_patches LEFT TOP SIZE RRGGBB [RRGGBB ...]
+// at a given place on the screen, shown until the program is ended. With the
+// colour "cycle", one patch that takes a new colour every few milliseconds,
+// so that every sample of a sampler differs from the one before.
+// Usage: tintwell_patches LEFT TOP SIZE (RRGGBB [RRGGBB ...] | cycle)
 
 #include <windows.h>
 
@@ -17,6 +19,12 @@ struct Patches {
 
 Patches patches;
 
+constexpr UINT_PTR kCycleTimer = 1;
+constexpr UINT kCycleMilliseconds = 5;
+// An odd step through the 24-bit colours visits them all before repeating.
+constexpr unsigned long kCycleStep = 0x0A0B0D;
+unsigned long cycledColour = 0;
+
 LRESULT CALLBACK patchesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_PAINT) {
     PAINTSTRUCT paint;
@@ -29,6 +37,13 @@ LRESULT CALLBACK patchesProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       DeleteObject(brush);
     }
     EndPaint(window, &paint);
+    return 0;
+  }
+  if (message == WM_TIMER && wParam == kCycleTimer) {
+    cycledColour = (cycledColour + kCycleStep) & 0xFFFFFFu;
+    patches.colours.front() =
+        RGB(cycledColour >> 16, (cycledColour >> 8) & 0xFF, cycledColour & 0xFF);
+    InvalidateRect(window, nullptr, FALSE);
     return 0;
   }
   if (message == WM_DESTROY) {
@@ -53,8 +68,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const int left = std::wcstol(arguments[1], nullptr, 10);
   const int top = std::wcstol(arguments[2], nullptr, 10);
   patches.size = std::wcstol(arguments[3], nullptr, 10);
+  const bool cycle = std::wcscmp(arguments[kFirstColour], L"cycle") == 0;
   for (int index = kFirstColour; index < count; ++index) {
-    patches.colours.push_back(fromHex(arguments[index]));
+    patches.colours.push_back(cycle ? RGB(0, 0, 0) : fromHex(arguments[index]));
   }
   LocalFree(arguments);
 
@@ -71,6 +87,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                       windowClass.lpszClassName, L"Tintwell colour patches", WS_POPUP, left, top,
                       width, patches.size, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return 1;
+  if (cycle) SetTimer(window, kCycleTimer, kCycleMilliseconds, nullptr);
   ShowWindow(window, SW_SHOWNOACTIVATE);
   UpdateWindow(window);
 

@@ -65,7 +65,7 @@ class MainWindow final : public FormWindow, private FieldEvents, private Surface
   void onPointerRelease(POINT point);
   void onActivate(bool active);
   void onClose();
-  void paint(HDC target) const;
+  void paint(HDC target, const RECT& area) const;
   void selectOption(int index);
 
   // Runs a handler of frmColor unless the run has ended or not yet begun. A

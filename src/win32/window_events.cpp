@@ -59,12 +59,15 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_PAINT: {
       const PaintDc target(window_);
-      paint(target.get());
+      paint(target.get(), target.area());
       return 0;
     }
-    case WM_PRINTCLIENT:
-      paint(reinterpret_cast<HDC>(wParam));
+    case WM_PRINTCLIENT: {
+      RECT client{};
+      GetClientRect(window_, &client);
+      paint(reinterpret_cast<HDC>(wParam), client);
       return 0;
+    }
     case WM_ERASEBKGND:
       return 1;  // painting covers the whole client area
     case WM_CLOSE:
@@ -221,16 +224,19 @@ void MainWindow::surfaceMouse(const SurfaceWindow& surface, MouseAction action, 
   });
 }
 
-// Back to front into one buffer, then one copy to the window: no flicker.
-void MainWindow::paint(HDC target) const {
-  RECT client{};
-  GetClientRect(window_, &client);
+// Back to front into one buffer the size of the area to paint, then one copy
+// to the window: no flicker, and a moved arrow repaints only around itself.
+void MainWindow::paint(HDC target, const RECT& area) const {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return;
   const MemoryDc buffer(target);
-  const Bitmap surface(CreateCompatibleBitmap(target, client.right, client.bottom));
+  const Bitmap surface(CreateCompatibleBitmap(target, width, height));
   const SelectedObject selected(buffer.get(), surface.get());
-  FillRect(buffer.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-  windowless_.paint(buffer.get());
-  BitBlt(target, 0, 0, client.right, client.bottom, buffer.get(), 0, 0, SRCCOPY);
+  SetViewportOrgEx(buffer.get(), -area.left, -area.top, nullptr);
+  FillRect(buffer.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
+  windowless_.paint(buffer.get(), area);
+  BitBlt(target, area.left, area.top, width, height, buffer.get(), area.left, area.top, SRCCOPY);
 }
 
 }  // namespace tintwell::win32

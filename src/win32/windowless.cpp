@@ -79,6 +79,8 @@ bool WindowlessControl::takesPointer() const {
 }
 
 void WindowlessControl::place(int left, int top, int width, int height) {
+  // The strip puts its arrows in place on every redraw, mostly where they are.
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
   const RECT before = bounds();
   left_ = left;
   top_ = top;
@@ -211,9 +213,11 @@ WindowlessPicture& WindowlessLayer::picture(std::string_view name) {
   return dynamic_cast<WindowlessPicture&>(find(name));
 }
 
-void WindowlessLayer::paint(HDC target) const {
+void WindowlessLayer::paint(HDC target, const RECT& area) const {
   for (const auto& control : controls_) {
-    if (control->isVisible()) control->paint(target);
+    RECT overlap{};
+    const RECT bounds = control->bounds();
+    if (control->isVisible() && IntersectRect(&overlap, &bounds, &area)) control->paint(target);
   }
 }
 

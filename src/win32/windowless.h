@@ -110,7 +110,8 @@ class WindowlessLayer {
 
   // Paints every control back to front onto a buffer the size of the host's
   // client area, already filled with the background.
-  void paint(HDC target) const;
+  // Paints the controls that reach into the area, back to front.
+  void paint(HDC target, const RECT& area) const;
   // The topmost visible control under a client point that takes pointer
   // events, or nullptr for the bare window.
   const WindowlessControl* hitTest(POINT point) const;
