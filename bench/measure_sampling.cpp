@@ -51,7 +51,9 @@ double privateMegabytes(HANDLE process) {
                             sizeof counters)) {
     return -1;
   }
-  return static_cast<double>(counters.PrivateUsage) / kBytesPerMegabyte;
+  // Wine leaves PrivateUsage at 0; its commit charge is the same measure there.
+  const SIZE_T bytes = counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
+  return static_cast<double>(bytes) / kBytesPerMegabyte;
 }
 
 void sendKey(WORD key, bool release) {

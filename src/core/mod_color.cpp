@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "core/rounding.h"
-
 namespace tintwell {
 
 namespace {
@@ -13,60 +11,84 @@ constexpr double kFullCircle = 360.0;
 constexpr double kChannelMax = 255.0;
 
 // The sum is formed by the caller, then scaled, then rounded; halves land on
-// the exact order of these operations.
+// the exact order of these operations. With saturation and value clamped
+// into 0..1 every channel fraction lies in 0..1 (a rounding hair above 1 at
+// most, which still rounds to 255), so rounding needs no sign or range test.
 int toChannel(double fraction) {
-  const double scaled = roundHalfEven(fraction * kChannelMax);
-  if (!(scaled >= 0.0)) return 0;
-  if (scaled > kChannelMax) return static_cast<int>(kChannelMax);
-  return static_cast<int>(scaled);
+  constexpr double kTwoPow52 = 4503599627370496.0;
+  return static_cast<int>((fraction * kChannelMax + kTwoPow52) - kTwoPow52);
 }
 
+// NaN counts as 0, so nothing downstream ever sees it.
 double clampUnit(double value) {
-  if (value < 0.0) return 0.0;
+  if (!(value > 0.0)) return 0.0;
   if (value > 1.0) return 1.0;
   return value;
 }
 
 }  // namespace
 
+// The quotient is truncated by conversion to a 64-bit integer where it fits:
+// the same value as std::trunc, without a call into the Windows C runtime.
 double MathModDbl(const double& a, const double& b) {
-  return a - std::trunc(a / b) * b;
+  constexpr double kTwoPow62 = 4611686018427387904.0;
+  const double quotient = a / b;
+  const double whole = std::fabs(quotient) < kTwoPow62
+                           ? static_cast<double>(static_cast<int64_t>(quotient))
+                           : std::trunc(quotient);
+  return a - whole * b;
 }
 
-PackedColor convHSV2RGB(double hue, double saturation, double value) {
+HueConverter::HueConverter(double hue) {
   if (hue < 0.0) hue = 0.0;
   if (hue >= kFullCircle) hue = 0.0;  // out-of-range hues are reset, not wrapped
+  const double h = hue / kDegreesPerSector;
+  shape_ = 1.0 - std::fabs(MathModDbl(h, 2.0) - 1.0);
+  // Half-open sectors [0, 1), [1, 2) ... [5, 6); a NaN hue takes the last.
+  sector_ = h < 1.0 ? 0 : h < 2.0 ? 1 : h < 3.0 ? 2 : h < 4.0 ? 3 : h < 5.0 ? 4 : 5;
+}
+
+PackedColor HueConverter::operator()(double saturation, double value) const {
   saturation = clampUnit(saturation);
   value = clampUnit(value);
-
   const double chroma = saturation * value;
-  const double h = hue / kDegreesPerSector;
-  const double second = chroma * (1.0 - std::fabs(MathModDbl(h, 2.0) - 1.0));
+  const double second = chroma * shape_;
   const double m = value - chroma;
 
   double red = m;
   double green = m;
   double blue = m;
-  if (h < 1.0) {
-    red = m + chroma;
-    green = m + second;
-  } else if (h < 2.0) {
-    red = m + second;
-    green = m + chroma;
-  } else if (h < 3.0) {
-    green = m + chroma;
-    blue = m + second;
-  } else if (h < 4.0) {
-    green = m + second;
-    blue = m + chroma;
-  } else if (h < 5.0) {
-    red = m + second;
-    blue = m + chroma;
-  } else {
-    red = m + chroma;
-    blue = m + second;
+  switch (sector_) {
+    case 0:
+      red = m + chroma;
+      green = m + second;
+      break;
+    case 1:
+      red = m + second;
+      green = m + chroma;
+      break;
+    case 2:
+      green = m + chroma;
+      blue = m + second;
+      break;
+    case 3:
+      green = m + second;
+      blue = m + chroma;
+      break;
+    case 4:
+      red = m + second;
+      blue = m + chroma;
+      break;
+    default:
+      red = m + chroma;
+      blue = m + second;
+      break;
   }
   return packRgb(toChannel(red), toChannel(green), toChannel(blue));
+}
+
+PackedColor convHSV2RGB(double hue, double saturation, double value) {
+  return HueConverter(hue)(saturation, value);
 }
 
 std::string convInt2HexDigit(const int16_t& n) {

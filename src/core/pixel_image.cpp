@@ -5,35 +5,26 @@
 
 namespace tintwell {
 
-namespace {
-
-// Packed colour (red low) and DIB pixel (blue low) differ by swapping the
-// outer bytes; the swap is its own inverse.
-constexpr uint32_t swapRedBlue(uint32_t color) {
-  return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
-}
-
-}  // namespace
-
 PixelImage::PixelImage(int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       bits_(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0u) {}
 
-void PixelImage::setPixel(int x, int y, PackedColor color) {
-  if (!contains(x, y)) return;
-  bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] =
-      swapRedBlue(color);
-}
-
-PackedColor PixelImage::pixel(int x, int y) const {
-  if (!contains(x, y)) return kInvalidColor;
-  return swapRedBlue(
-      bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)]);
-}
-
 void PixelImage::fill(PackedColor color) {
   std::fill(bits_.begin(), bits_.end(), swapRedBlue(color));
+}
+
+void PixelImage::copyColumns(std::span<const ColumnCopy> copies) {
+  std::vector<ColumnCopy> inside;  // copies from or to outside the image drop out
+  for (const ColumnCopy& copy : copies) {
+    if (copy.target >= 0 && copy.target < width_ && copy.source >= 0 && copy.source < width_) {
+      inside.push_back(copy);
+    }
+  }
+  for (int y = 0; y < height_; ++y) {
+    uint32_t* row = bits_.data() + indexOf(0, y);
+    for (const ColumnCopy& copy : inside) row[copy.target] = row[copy.source];
+  }
 }
 
 void PixelImage::copyRect(int dstX, int dstY, int copyWidth, int copyHeight, int srcX, int srcY) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "core/packed_color.h"
@@ -18,12 +19,25 @@ class PixelImage {
   int width() const { return width_; }
   int height() const { return height_; }
 
-  void setPixel(int x, int y, PackedColor color);
-  PackedColor pixel(int x, int y) const;  // kInvalidColor outside the image
+  void setPixel(int x, int y, PackedColor color) {
+    if (contains(x, y)) bits_[indexOf(x, y)] = swapRedBlue(color);
+  }
+  PackedColor pixel(int x, int y) const {  // kInvalidColor outside the image
+    return contains(x, y) ? swapRedBlue(bits_[indexOf(x, y)]) : kInvalidColor;
+  }
 
   // BitBlt with SRCCOPY from this image onto itself; overlapping rectangles
   // copy as if through a temporary, as GDI does.
   void copyRect(int dstX, int dstY, int copyWidth, int copyHeight, int srcX, int srcY);
+
+  // Whole-column copies, each as copyRect(target, 0, 1, height, source, 0),
+  // done row by row so memory is walked in order rather than a row's width
+  // apart. No copy may read a column that another one writes.
+  struct ColumnCopy {
+    int target = 0;
+    int source = 0;
+  };
+  void copyColumns(std::span<const ColumnCopy> copies);
 
   void fill(PackedColor color);
 
@@ -31,6 +45,14 @@ class PixelImage {
 
  private:
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+  size_t indexOf(int x, int y) const {
+    return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x);
+  }
+  // Packed colour (red low) and DIB pixel (blue low) differ by swapping the
+  // outer bytes; the swap is its own inverse.
+  static constexpr uint32_t swapRedBlue(uint32_t color) {
+    return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
+  }
 
   int width_;
   int height_;

@@ -1,4 +1,5 @@
 #include <array>
+#include <vector>
 
 #include "picker/picker_math.h"
 #include "shell/frm_color.h"
@@ -25,13 +26,16 @@ constexpr std::array<RingOffset, 28> kRing = {{
 }};
 
 // Copies each sampled column (then row) onto the step - 1 pixels after it, so
-// every pixel takes the colour of its block's top-left sample.
+// every pixel takes the colour of its block's top-left sample. The column
+// copies only read sampled columns, so they are done together, row by row.
 void fillBlocks(PixelImage& image, int step) {
+  std::vector<PixelImage::ColumnCopy> columns;
   for (int first = 1; first + step - 2 <= kLastPixel; first += step) {
     for (int target = first; target <= first + step - 2; ++target) {
-      image.copyRect(target, 0, 1, kSurfaceSide, first - 1, 0);
+      columns.push_back({target, first - 1});
     }
   }
+  image.copyColumns(columns);
   for (int first = 1; first + step - 2 <= kLastPixel; first += step) {
     for (int target = first; target <= first + step - 2; ++target) {
       image.copyRect(0, target, kSurfaceSide, 1, 0, first - 1);
@@ -54,11 +58,7 @@ void frmColor::drawMatrix(bool bMarker) {
   const int step = quality + kStepOfHighest;
 
   PixelImage& field = imgMatrix().image();
-  for (int x = 0; x <= kLastPixel; x += step) {
-    for (int y = 0; y <= kLastPixel; y += step) {
-      field.setPixel(x, y, matrixSampleColor(iDim, x, y, *this));
-    }
-  }
+  sampleMatrix(field, iDim, step, *this);
   const MatrixPoint marker = matrixMarkerPosition(iDim, *this);
   iMatrixX = marker.x;
   iMatrixY = marker.y;

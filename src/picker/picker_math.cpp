@@ -13,9 +13,20 @@ constexpr double kChannelMax = 255.0;
 constexpr double kFullCircle = 360.0;
 constexpr int kDarkestLightSum = 383;  // channel sums from here on take a black marker
 
+// pixel / 255 for every pixel of a surface, divided once: drawing asks for
+// these tens of thousands of times.
+constexpr std::array<double, kSurfaceSide> kFractions = [] {
+  std::array<double, kSurfaceSide> fractions{};
+  for (size_t pixel = 0; pixel < fractions.size(); ++pixel) {
+    fractions[pixel] = static_cast<double>(pixel) / kChannelMax;
+  }
+  return fractions;
+}();
+
 // The fraction of the way down (or across) a 256-pixel surface.
 double fractionOf(int pixel) {
-  return pixel / kChannelMax;
+  return pixel >= 0 && pixel < kSurfaceSide ? kFractions[static_cast<size_t>(pixel)]
+                                            : pixel / kChannelMax;
 }
 
 }  // namespace
@@ -68,6 +79,33 @@ PackedColor matrixSampleColor(int16_t dimension, int x, int y, const ColourState
       return packRgb(kLastPixel - y, colour.iGreen, x);
     default:
       return packRgb(x, kLastPixel - y, colour.iBlue);
+  }
+}
+
+// Column by column, top to bottom: the hue of the HSV modes is fixed along a
+// column (all over the field in hue mode), so its arithmetic is done once.
+void sampleMatrix(PixelImage& image, int16_t dimension, int step, const ColourState& colour) {
+  const HueConverter fixedHue(colour.dHue);
+  for (int x = 0; x <= kLastPixel; x += step) {
+    const HueConverter columnHue(fractionOf(x) * kFullCircle);
+    for (int y = 0; y <= kLastPixel; y += step) {
+      PackedColor sample = 0;
+      switch (dimension) {
+        case kHue:
+          sample = fixedHue(fractionOf(x), 1.0 - fractionOf(y));
+          break;
+        case kSaturation:
+          sample = columnHue(colour.dSat, 1.0 - fractionOf(y));
+          break;
+        case kBrightness:
+          sample = columnHue(1.0 - fractionOf(y), colour.dVal);
+          break;
+        default:
+          sample = matrixSampleColor(dimension, x, y, colour);
+          break;
+      }
+      image.setPixel(x, y, sample);
+    }
   }
 }
 

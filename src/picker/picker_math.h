@@ -7,6 +7,7 @@
 
 #include "core/colour_state.h"
 #include "core/packed_color.h"
+#include "core/pixel_image.h"
 
 namespace tintwell {
 
@@ -26,6 +27,9 @@ int16_t stripPosition(int16_t dimension, const ColourState& colour);
 
 PackedColor matrixSampleColor(int16_t dimension, int x, int y, const ColourState& colour);
 MatrixPoint matrixMarkerPosition(int16_t dimension, const ColourState& colour);
+
+// Every step-th column and row of the matrix set to its sample colour.
+void sampleMatrix(PixelImage& image, int16_t dimension, int step, const ColourState& colour);
 
 // The marker is white over dark pixels and black over light ones.
 PackedColor markerColorOver(PackedColor covered);
