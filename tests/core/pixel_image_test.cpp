@@ -87,5 +87,19 @@ TEST(PixelImage, OverlappingCopiesReadTheSourceAsItWasBefore) {
   }
 }
 
+TEST(PixelImage, ColumnCopiesMatchOneByOneCopiesAndSkipColumnsOutside) {
+  const PixelImage before = numbered(6, 3);
+  const PixelImage::ColumnCopy copies[] = {{1, 0}, {2, 0}, {4, 3}, {-1, 0}, {5, 6}, {6, 5}};
+  PixelImage together = before;
+  together.copyColumns(copies);
+  PixelImage oneByOne = before;
+  for (const auto& copy : copies) oneByOne.copyRect(copy.target, 0, 1, 3, copy.source, 0);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 6; ++x) EXPECT_EQ(together.pixel(x, y), oneByOne.pixel(x, y));
+  }
+  EXPECT_EQ(together.pixel(2, 1), before.pixel(0, 1));
+  EXPECT_EQ(together.pixel(5, 2), before.pixel(5, 2));
+}
+
 }  // namespace
 }  // namespace tintwell
