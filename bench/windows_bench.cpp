@@ -121,8 +121,8 @@ void addDrawingRows(std::vector<Row>& rows) {
                       size_t next = 0;
                       for (int x = 0; x < kSide; x += step) {
                         for (int y = 0; y < kSide; y += step) {
-                          scratch[next++] = convHSV2RGB(window.form.dHue, x / 255.0,
-                                                        1.0 - y / 255.0);
+                          scratch[next++] =
+                              convHSV2RGB(window.form.dHue, x / 255.0, 1.0 - y / 255.0);
                         }
                       }
                     }),
