@@ -1,0 +1,97 @@
+#include "patches_process.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "environment.h"
+
+namespace tintwell::e2e {
+
+namespace {
+
+constexpr UINT kTerminatedExitCode = 1;
+constexpr DWORD kExitWaitMs = 10'000;
+
+std::wstring hexText(const Rgb& colour) {
+  constexpr size_t kDigits = 7;  // six and the terminator
+  char text[kDigits];
+  std::snprintf(text, sizeof text, "%02x%02x%02x", colour.red, colour.green, colour.blue);
+  return widen(text);
+}
+
+// Kills the patches when the harness dies half-way.
+KernelHandle killOnCloseJob() {
+  KernelHandle job(CreateJobObjectW(nullptr, nullptr));
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (job && !SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
+                                      sizeof limits)) {
+    job.reset();
+  }
+  return job;
+}
+
+}  // namespace
+
+std::filesystem::path patchesProgramPath() {
+  const char* chosen = std::getenv("TINTWELL_PATCHES");
+  if (chosen != nullptr && *chosen != '\0') return windowsPath(chosen);
+  const std::filesystem::path built = windowsPath(TINTWELL_BUILT_PATCHES);
+  std::error_code ignored;
+  return std::filesystem::exists(built, ignored)
+             ? built
+             : programPath().parent_path() / "tintwell_patches.exe";
+}
+
+std::string ColourPatches::show(POINT topLeft, int size, const std::vector<Rgb>& colours) {
+  close();
+  topLeft_ = topLeft;
+  size_ = size;
+  colours_ = colours;
+  const std::filesystem::path program = patchesProgramPath();
+  std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::to_wstring(topLeft.x) +
+                             L" " + std::to_wstring(topLeft.y) + L" " + std::to_wstring(size);
+  for (const Rgb& colour : colours) commandLine += L" " + hexText(colour);
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION created{};
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                      CREATE_SUSPENDED, nullptr, nullptr, &startup, &created)) {
+    return "could not start " + program.string() + ": error " + std::to_string(GetLastError());
+  }
+  process_ = KernelHandle(created.hProcess);
+  const KernelHandle thread(created.hThread);
+  job_ = killOnCloseJob();
+  if (job_ && !AssignProcessToJobObject(job_.get(), process_.get())) job_.reset();
+  ResumeThread(thread.get());
+
+  if (!waitUntil([&] { return onScreen(); }, kStartLimit)) {
+    return "the patches did not reach the screen";
+  }
+  return {};
+}
+
+POINT ColourPatches::centreOf(size_t index) const {
+  return {topLeft_.x + static_cast<LONG>(index) * size_ + size_ / 2, topLeft_.y + size_ / 2};
+}
+
+bool ColourPatches::onScreen() const {
+  for (size_t index = 0; index < colours_.size(); ++index) {
+    const POINT centre = centreOf(index);
+    const Screenshot spot = Screenshot::capture({centre.x, centre.y, centre.x + 1, centre.y + 1});
+    if (spot.pixel(0, 0) != colours_[index]) return false;
+  }
+  return true;
+}
+
+void ColourPatches::close() {
+  if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.get(), kTerminatedExitCode);
+    WaitForSingleObject(process_.get(), kExitWaitMs);
+  }
+  process_.reset();
+  job_.reset();
+}
+
+}  // namespace tintwell::e2e

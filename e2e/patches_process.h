@@ -1,0 +1,44 @@
+#pragma once
+
+// tintwell_patches.exe: a row of square colour patches at a chosen place of
+// the screen, never activated, shown while this object lives.
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "handles.h"
+#include "screen.h"
+
+namespace tintwell::e2e {
+
+class ColourPatches {
+ public:
+  ColourPatches() = default;
+  ColourPatches(const ColourPatches&) = delete;
+  ColourPatches& operator=(const ColourPatches&) = delete;
+  ~ColourPatches() { close(); }
+
+  // Shows the colours left to right from the top-left corner and waits until
+  // the screen holds them. On failure the reason, else an empty text.
+  std::string show(POINT topLeft, int size, const std::vector<Rgb>& colours);
+  // Centre of a patch on the screen.
+  POINT centreOf(size_t index) const;
+  void close();
+
+ private:
+  bool onScreen() const;
+
+  KernelHandle job_;
+  KernelHandle process_;
+  POINT topLeft_{};
+  int size_ = 0;
+  std::vector<Rgb> colours_;
+};
+
+// $TINTWELL_PATCHES, else the one this build made, else beside tintwell.exe.
+std::filesystem::path patchesProgramPath();
+
+}  // namespace tintwell::e2e
