@@ -52,8 +52,8 @@ int clampToSurface(int32_t value) {
 }  // namespace
 
 void frmColor::drawMatrix(bool bMarker) {
-  // The list always holds a selection here; a missing one draws as High
-  // rather than with a step the block fill cannot handle.
+  // The list always holds a selection here; were it ever empty, the field
+  // draws at High rather than sampling every pixel.
   const int quality = MathClampLng3(kHighestQuality, kLowestQuality, cmbQuality().listIndex());
   const int step = quality + kStepOfHighest;
 

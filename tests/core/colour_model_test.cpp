@@ -120,6 +120,16 @@ TEST(ColourModel, NormalizersWriteBackTheirArgument) {
   }
 }
 
+// Regression: wrapping an infinite hue by 360 never ends.
+TEST(ColourModel, NormalizingANonFiniteHueEnds) {
+  for (double hue :
+       {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+        std::numeric_limits<double>::quiet_NaN()}) {
+    EXPECT_EQ(ColourState::normalizeHue(hue), 0.0);
+  }
+  EXPECT_EQ(convHSV2RGB(0, std::numeric_limits<double>::quiet_NaN(), 1), packRgb(255, 255, 255));
+}
+
 TEST(ColourModel, MaxAndMinKeepTheEarlierArgumentOnTies) {
   // Zero and negative zero compare equal: the sign shows which one stayed.
   EXPECT_TRUE(std::signbit(ColourState::MathMaxDbl3(-0.0, 0.0, 0.0)));

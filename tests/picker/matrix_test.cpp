@@ -82,6 +82,17 @@ TEST(Matrix, BlockEdgesAtEachQuality) {
   EXPECT_EQ(redOf(window.imgMatrix.image().pixel(255, 0)), 254);
 }
 
+// With no entry selected the step would be 1; the field draws as High instead.
+TEST(Matrix, NoSelectedQualityDrawsAsHigh) {
+  HeadlessWindow window;
+  window.start();
+  window.form.iDim = 5;
+  window.cmbQuality.setListIndex(-1);
+  window.form.drawMatrix(false);
+  EXPECT_EQ(window.imgMatrix.image().pixel(1, 1), window.imgMatrix.image().pixel(0, 0));
+  EXPECT_EQ(redOf(window.imgMatrix.image().pixel(255, 0)), 254);
+}
+
 TEST(Matrix, ChangingTheQualityAloneDoesNotRedraw) {
   HeadlessWindow window;
   window.start();
