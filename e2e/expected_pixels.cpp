@@ -1,0 +1,214 @@
+#include "expected_pixels.h"
+
+#include <array>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "core/mod_color.h"
+#include "core/packed_color.h"
+#include "environment.h"
+#include "fields/field_texts.h"
+#include "input.h"
+#include "picker/picker_math.h"
+#include "shell/layout.h"
+
+namespace tintwell::e2e {
+
+namespace {
+
+// Enough mismatches to see a pattern without drowning the log.
+constexpr int kMismatchesListed = 8;
+
+// Straight runs of five at distance 5 from the centre, and the 3-4-5 diagonals.
+constexpr int kRingRunHalf = 2;
+constexpr auto kRingDiagonals =
+    std::to_array<POINT>({{-3, -4}, {-4, -3}, {3, -4}, {4, -3}, {-3, 4}, {-4, 3}, {3, 4}, {4, 3}});
+
+Block blockAt(const Screenshot& shot, int left, int top, int width, int height) {
+  Block block;
+  for (int y = top; y < top + height; ++y) {
+    for (int x = left; x < left + width; ++x) block.push_back(shot.pixel(x, y));
+  }
+  return block;
+}
+
+// An arrow's top edge when it points at a strip row: its middle row is level
+// with the row.
+int arrowTop(int row) {
+  return layout::findControl("imgVertical")->top + row - kSurfaceBorder;
+}
+
+}  // namespace
+
+Rgb rgbOf(PackedColor color) {
+  return {static_cast<uint8_t>(redOf(color)), static_cast<uint8_t>(greenOf(color)),
+          static_cast<uint8_t>(blueOf(color))};
+}
+
+DrawingArea drawingArea(std::string_view surfaceName) {
+  const layout::ControlSpec& surface = *layout::findControl(surfaceName);
+  return {surface.name, surface.left + layout::kSurfaceBorder, surface.top + layout::kSurfaceBorder,
+          surface.width - 2 * layout::kSurfaceBorder, surface.height - 2 * layout::kSurfaceBorder};
+}
+
+testing::AssertionResult showsImage(const Screenshot& shot, const DrawingArea& area,
+                                    const PixelImage& image) {
+  if (image.width() != area.width || image.height() != area.height) {
+    return testing::AssertionFailure()
+           << area.name << ": the image is " << image.width() << "x" << image.height()
+           << ", the area " << area.width << "x" << area.height;
+  }
+  int mismatches = 0;
+  std::ostringstream listed;
+  for (int y = 0; y < area.height; ++y) {
+    for (int x = 0; x < area.width; ++x) {
+      const Rgb expected = rgbOf(image.pixel(x, y));
+      const Rgb shown = shot.pixel(area.left + x, area.top + y);
+      if (shown == expected) continue;
+      if (++mismatches <= kMismatchesListed) {
+        listed << "\n  (" << x << ", " << y << ") shows " << shown << ", expected " << expected;
+      }
+    }
+  }
+  if (mismatches == 0) return testing::AssertionSuccess();
+  return testing::AssertionFailure()
+         << area.name << ": " << mismatches << " pixels differ" << listed.str();
+}
+
+FieldTexts fieldTextsFor(ColourState colour) {
+  const PackedColor packed = convHSV2RGB(colour.dHue, colour.dSat, colour.dVal);
+  colour.iRed = static_cast<int16_t>(redOf(packed));
+  colour.iGreen = static_cast<int16_t>(greenOf(packed));
+  colour.iBlue = static_cast<int16_t>(blueOf(packed));
+  FieldTexts texts;
+  for (int16_t index = 0; index < kFieldCount; ++index) {
+    texts.at(static_cast<size_t>(index)) = fieldText(index, colour);
+  }
+  return texts;
+}
+
+std::set<std::pair<int, int>> ringAround(POINT centre) {
+  std::set<std::pair<int, int>> ring;
+  auto add = [&](int x, int y) {
+    if (x >= 0 && y >= 0 && x < kSurfaceSide && y < kSurfaceSide) ring.insert({x, y});
+  };
+  for (int k = -kRingRunHalf; k <= kRingRunHalf; ++k) {
+    add(centre.x + k, centre.y - kRingRadius);
+    add(centre.x + k, centre.y + kRingRadius);
+    add(centre.x - kRingRadius, centre.y + k);
+    add(centre.x + kRingRadius, centre.y + k);
+  }
+  for (const POINT& offset : kRingDiagonals) add(centre.x + offset.x, centre.y + offset.y);
+  return ring;
+}
+
+Block arrowPicture(const Screenshot& shot, std::string_view arrowName, int row) {
+  const layout::ControlSpec& arrow = *layout::findControl(arrowName);
+  return blockAt(shot, arrow.left, arrowTop(row), arrow.width, arrow.height);
+}
+
+std::vector<int> arrowRows(const Screenshot& shot, std::string_view arrowName,
+                           const Block& picture) {
+  std::vector<int> rows;
+  for (int row = 0; row < kSurfaceSide; ++row) {
+    if (arrowPicture(shot, arrowName, row) == picture) rows.push_back(row);
+  }
+  return rows;
+}
+
+testing::AssertionResult drawnInBlocks(const Screenshot& shot, int step, MatrixPoint marker) {
+  const DrawingArea matrix = drawingArea("imgMatrix");
+  auto at = [&](int x, int y) { return shot.pixel(matrix.left + x, matrix.top + y); };
+  auto nearMarker = [&](int x, int y) {
+    return std::abs(x - marker.x) <= kRingRadius && std::abs(y - marker.y) <= kRingRadius;
+  };
+  for (int y = 0; y < kSurfaceSide; ++y) {
+    for (int x = 0; x < kSurfaceSide; ++x) {
+      const int cornerX = x - x % step;
+      const int cornerY = y - y % step;
+      if (nearMarker(x, y) || nearMarker(cornerX, cornerY)) continue;
+      if (at(x, y) != at(cornerX, cornerY)) {
+        return testing::AssertionFailure()
+               << "(" << x << ", " << y << ") differs from its block's corner";
+      }
+    }
+  }
+  for (int edge = step; edge < kSurfaceSide; edge += step) {
+    bool columnsDiffer = false;
+    bool rowsDiffer = false;
+    for (int along = 0; along < kSurfaceSide; ++along) {
+      if (!nearMarker(edge, along) && !nearMarker(edge - 1, along)) {
+        columnsDiffer = columnsDiffer || at(edge, along) != at(edge - 1, along);
+      }
+      if (!nearMarker(along, edge) && !nearMarker(along, edge - 1)) {
+        rowsDiffer = rowsDiffer || at(along, edge) != at(along, edge - 1);
+      }
+    }
+    if (!columnsDiffer || !rowsDiffer) {
+      return testing::AssertionFailure() << "no block edge between " << edge - 1 << " and " << edge;
+    }
+  }
+  return testing::AssertionSuccess();
+}
+
+void TwinWindowTest::SetUp() {
+  InputTest::SetUp();
+  if (HasFatalFailure()) return;
+  twin_.start();
+}
+
+testing::AssertionResult TwinWindowTest::showsTwinSurfaces(const Screenshot& shot) {
+  testing::AssertionResult matrix =
+      showsImage(shot, drawingArea("imgMatrix"), twin_.imgMatrix.image());
+  if (!matrix) return matrix;
+  testing::AssertionResult strip =
+      showsImage(shot, drawingArea("imgVertical"), twin_.imgVertical.image());
+  if (!strip) return strip;
+  return showsImage(shot, drawingArea("imgCurColor"), twin_.imgCurColor.image());
+}
+
+Screenshot TwinWindowTest::waitForTwinPicture() {
+  return waitForClientPicture(
+      [&](const Screenshot& shot) { return static_cast<bool>(showsTwinSurfaces(shot)); });
+}
+
+void TwinWindowTest::typeInto(int index, std::string_view typed) {
+  clearField(field(index));
+  if (HasFatalFailure()) return;
+  typeText(typed);
+
+  twin_.focusField(index);
+  fakes::FakeTextField& twinField = *twin_.fields.at(static_cast<size_t>(index));
+  twinField.setSelStart(static_cast<int>(twinField.text().size()));
+  while (!twinField.text().empty()) twinField.backspace();
+  twinField.type(std::string(typed));
+}
+
+FieldTexts TwinWindowTest::fieldTexts() const {
+  FieldTexts texts;
+  for (int index = 0; index < kFieldCount; ++index) {
+    texts.at(static_cast<size_t>(index)) = narrow(windowText(field(index)));
+  }
+  return texts;
+}
+
+testing::AssertionResult TwinWindowTest::fieldsRead(const FieldTexts& expected) const {
+  FieldTexts shown;
+  const bool read = waitUntil(
+      [&] {
+        shown = fieldTexts();
+        return shown == expected;
+      },
+      kReactionLimit);
+  if (read) return testing::AssertionSuccess();
+  testing::AssertionResult failure = testing::AssertionFailure();
+  for (size_t index = 0; index < expected.size(); ++index) {
+    if (shown.at(index) == expected.at(index)) continue;
+    failure << "\n  txtInp(" << index << ") reads \"" << shown.at(index) << "\", expected \""
+            << expected.at(index) << "\"";
+  }
+  return failure;
+}
+
+}  // namespace tintwell::e2e

@@ -1,0 +1,81 @@
+#pragma once
+
+// What the real window must show, taken from a headless twin of it that is
+// given the same handler calls: its surfaces' images are the pixels the
+// screen must hold, its fields the texts the real fields must read.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/colour_state.h"
+#include "core/pixel_image.h"
+#include "fakes/headless_window.h"
+#include "picker/picker_math.h"
+#include "screen.h"
+#include "session.h"
+
+namespace tintwell::e2e {
+
+using FieldTexts = std::array<std::string, kFieldCount>;
+
+// Where a surface draws, in the window's client coordinates: inside its border.
+struct DrawingArea {
+  std::string_view name;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+DrawingArea drawingArea(std::string_view surfaceName);
+
+Rgb rgbOf(PackedColor color);
+
+// The area of the shot against the image, pixel for pixel.
+testing::AssertionResult showsImage(const Screenshot& shot, const DrawingArea& area,
+                                    const PixelImage& image);
+
+// The marker's pixels around a point of the matrix, those inside it.
+inline constexpr int kRingRadius = 5;
+std::set<std::pair<int, int>> ringAround(POINT centre);
+
+// An arrow's picture where it points at a strip row, and every strip row at
+// which the arrow's picture shows.
+using Block = std::vector<Rgb>;
+Block arrowPicture(const Screenshot& shot, std::string_view arrowName, int row);
+std::vector<int> arrowRows(const Screenshot& shot, std::string_view arrowName,
+                           const Block& picture);
+
+// Away from the marker every pixel of the matrix has the colour of its
+// block's top-left corner, and neighbouring blocks differ somewhere: the
+// blocks are exactly step pixels, cut short only by the matrix's edge.
+testing::AssertionResult drawnInBlocks(const Screenshot& shot, int step, MatrixPoint marker);
+
+// The texts the fields show for a colour state; the channels are derived
+// from its HSV values first, as the refresh derives them.
+FieldTexts fieldTextsFor(ColourState colour);
+
+class TwinWindowTest : public InputTest {
+ protected:
+  void SetUp() override;
+
+  // The client area once matrix, strip and swatch show the twin's images
+  // (or, after the reaction limit, as it is then).
+  Screenshot waitForTwinPicture();
+  testing::AssertionResult showsTwinSurfaces(const Screenshot& shot);
+  // Waits for the real fields to read the texts; names every field that did not.
+  testing::AssertionResult fieldsRead(const FieldTexts& expected) const;
+  FieldTexts fieldTexts() const;
+  // Empties the field as a user does (click, End, Backspaces) and types, in
+  // the real window and in the twin alike.
+  void typeInto(int index, std::string_view typed);
+
+  fakes::HeadlessWindow twin_;
+};
+
+}  // namespace tintwell::e2e
