@@ -88,8 +88,20 @@ FieldTexts fieldTextsFor(ColourState colour) {
   return texts;
 }
 
-std::set<std::pair<int, int>> ringAround(POINT centre) {
-  std::set<std::pair<int, int>> ring;
+PixelSet differingPixels(const Screenshot& shot, const DrawingArea& area, const PixelImage& image) {
+  PixelSet differing;
+  for (int y = 0; y < area.height; ++y) {
+    for (int x = 0; x < area.width; ++x) {
+      if (shot.pixel(area.left + x, area.top + y) != rgbOf(image.pixel(x, y))) {
+        differing.insert({x, y});
+      }
+    }
+  }
+  return differing;
+}
+
+PixelSet ringAround(POINT centre) {
+  PixelSet ring;
   auto add = [&](int x, int y) {
     if (x >= 0 && y >= 0 && x < kSurfaceSide && y < kSurfaceSide) ring.insert({x, y});
   };

@@ -40,9 +40,14 @@ Rgb rgbOf(PackedColor color);
 testing::AssertionResult showsImage(const Screenshot& shot, const DrawingArea& area,
                                     const PixelImage& image);
 
+// Pixels of a drawing area, as (x, y) inside it.
+using PixelSet = std::set<std::pair<int, int>>;
+// Where the area of the shot differs from the image.
+PixelSet differingPixels(const Screenshot& shot, const DrawingArea& area, const PixelImage& image);
+
 // The marker's pixels around a point of the matrix, those inside it.
 inline constexpr int kRingRadius = 5;
-std::set<std::pair<int, int>> ringAround(POINT centre);
+PixelSet ringAround(POINT centre);
 
 // An arrow's picture where it points at a strip row, and every strip row at
 // which the arrow's picture shows.

@@ -6,8 +6,6 @@
 
 #include <array>
 #include <chrono>
-#include <set>
-#include <utility>
 #include <vector>
 
 #include "environment.h"
@@ -208,18 +206,15 @@ TEST_F(PickerTest, MatrixDragClampsAtTheEdgesAndTheReleaseLeavesOneMarker) {
   const Screenshot shot = waitForTwinPicture();
   EXPECT_TRUE(showsTwinSurfaces(shot));
 
-  std::set<std::pair<int, int>> changed;
-  Rgb ringColour;
-  for (int y = 0; y < kSurfaceSide; ++y) {
-    for (int x = 0; x < kSurfaceSide; ++x) {
-      const Rgb shown = shot.pixel(matrix.left + x, matrix.top + y);
-      if (shown == rgbOf(unmarked.pixel(x, y))) continue;
-      if (changed.empty()) ringColour = shown;
-      EXPECT_EQ(shown, ringColour) << "at (" << x << ", " << y << ")";
-      changed.insert({x, y});
-    }
-  }
+  const PixelSet changed = differingPixels(shot, matrix, unmarked);
   EXPECT_EQ(changed, ringAround(kRelease)) << "one ring, centred on the release point";
+  if (changed.empty()) return;
+  const auto [firstX, firstY] = *changed.begin();
+  const Rgb ringColour = shot.pixel(matrix.left + firstX, matrix.top + firstY);
+  for (const auto& [x, y] : changed) {
+    EXPECT_EQ(shot.pixel(matrix.left + x, matrix.top + y), ringColour)
+        << "(" << x << ", " << y << ")";
+  }
 }
 
 TEST_F(PickerTest, StripDragMovesTheArrowsAndHoldsTheEndRows) {
@@ -336,6 +331,27 @@ TEST_F(PickerTest, PressInTheMatrixTakesTheColourShownThere) {
       EXPECT_EQ(after.pixel(swatch.left, swatch.top), shown);
     }
   }
+}
+
+// Fails today: the release of a quick click reaches the program while the
+// press is still refreshing the fields, is handled inside that refresh and
+// rings the point, and then the press rebuilds the field without a marker.
+TEST_F(PickerTest, DISABLED_QuickClickInTheMatrixLeavesItsMarker) {
+  const DrawingArea matrix = drawingArea("imgMatrix");
+  constexpr POINT kAt{90, 120};
+  const POINT screen = onScreen(matrix, kAt);
+  // Press and release in one go, as a fast click gives them.
+  ASSERT_TRUE(click(screen));
+  const auto x = static_cast<float>(kAt.x);
+  const auto y = static_cast<float>(kAt.y);
+  twin_.form.imgMatrix_MouseDown(kLeft.code, kNoModifiers, x, y);
+  const PixelImage unmarked = twin_.imgMatrix.image();
+  twin_.form.imgMatrix_MouseUp(kLeft.code, kNoModifiers, x, y);
+  ASSERT_TRUE(fieldsRead(twin_.fieldTexts()));
+
+  const Screenshot shot = waitForTwinPicture();
+  EXPECT_TRUE(showsTwinSurfaces(shot));
+  EXPECT_EQ(differingPixels(shot, matrix, unmarked), ringAround(kAt));
 }
 
 TEST_F(PickerTest, RenderQualityTakesEffectAtTheNextRedraw) {
