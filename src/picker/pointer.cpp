@@ -82,9 +82,21 @@ void frmColor::verticalStep() {
   drawMatrix(true);
 }
 
+// A quick click's release queues behind its press and runs inside it, when
+// the refresh lets pending events through; the press then rebuilds the field
+// over the ring the release drew. The ring is drawn again at the release
+// point, so a quick click leaves its marker as a slow one does.
 void frmColor::imgMatrix_MouseDown(int16_t, int16_t, float x, float y) {
   bMatrixDrag = true;
+  ++matrixPressDepth_;
+  releaseDuringPress_.reset();
   imgMatrixClick(x, y, true);
+  --matrixPressDepth_;
+  if (releaseDuringPress_) {
+    const Point release = *releaseDuringPress_;
+    releaseDuringPress_.reset();
+    drawMatrixMarker(release.x, release.y);
+  }
 }
 
 void frmColor::imgMatrix_MouseMove(int16_t, int16_t, float x, float y) {
@@ -94,7 +106,9 @@ void frmColor::imgMatrix_MouseMove(int16_t, int16_t, float x, float y) {
 // The release only rings the point; the colour stays as the last move left it.
 void frmColor::imgMatrix_MouseUp(int16_t, int16_t, float x, float y) {
   bMatrixDrag = false;
-  drawMatrixMarker(nearestInt32(x), nearestInt32(y));
+  const Point release{nearestInt32(x), nearestInt32(y)};
+  if (matrixPressDepth_ > 0) releaseDuringPress_ = release;
+  drawMatrixMarker(release.x, release.y);
 }
 
 // Positions are divided in single precision, then used as doubles: this

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/colour_state.h"
@@ -135,6 +136,9 @@ class frmColor : public ColourState {
   void lightItem(int16_t item);
 
   FormControls& controls_;
+  // A matrix release handled while its press is still running (a quick click).
+  int matrixPressDepth_ = 0;
+  std::optional<Point> releaseDuringPress_;
 };
 
 }  // namespace tintwell

@@ -152,6 +152,27 @@ TEST(MatrixDrag, PressRedrawsWithoutMarkerDragRedrawsNothingReleaseRingsThePoint
   EXPECT_NE(field.pixel(150, 5), afterPress.pixel(150, 5));
 }
 
+// Regression: the release of a quick click runs inside its press, whose
+// redraw then wiped the ring; exactly one ring must stay, at the release point.
+TEST(MatrixDrag, AQuickClickLeavesOneMarkerAtTheReleasePoint) {
+  HeadlessWindow window;
+  started(window);
+  HeadlessWindow unmarked;  // the same press alone, to see what the ring changed
+  started(unmarked).form.imgMatrix_MouseDown(kLeft, 0, 90, 120);
+
+  window.window.post([&] { window.form.imgMatrix_MouseUp(kLeft, 0, 90, 120); });
+  window.form.imgMatrix_MouseDown(kLeft, 0, 90, 120);
+  EXPECT_FALSE(window.form.bMatrixDrag);
+  int changed = 0;
+  for (int y = 0; y < 256; ++y) {
+    for (int x = 0; x < 256; ++x) {
+      changed += window.imgMatrix.image().pixel(x, y) != unmarked.imgMatrix.image().pixel(x, y);
+    }
+  }
+  EXPECT_EQ(changed, 28);
+  EXPECT_NE(window.imgMatrix.image().pixel(90, 115), unmarked.imgMatrix.image().pixel(90, 115));
+}
+
 TEST(MatrixDrag, MovesWithoutAPressDoNothing) {
   HeadlessWindow window;
   started(window);
