@@ -15,8 +15,12 @@ wine_environment() {
 # test, they would hold CTest's output pipe open and CTest would wait for them.
 start_wine() {
   mkdir -p "$WINEPREFIX"
-  wineserver -p </dev/null >/dev/null 2>&1 || return 1
+  # A new prefix is made first and its processes let go: services started
+  # while the prefix was being made can linger twice and stall every later
+  # program's first input for seconds.
   "$TINTWELL_TOOLS/lib/wine-prefix.sh" "$WINEPREFIX" || return 1
+  stop_wine
+  wineserver -p </dev/null >/dev/null 2>&1 || return 1
   wineboot </dev/null >/dev/null 2>&1
 }
 
