@@ -192,8 +192,8 @@ struct DrawingArea {
 };
 
 DrawingArea drawingArea(const char* name) {
-  const layout::ControlSpec& spec = *layout::findControl(name);
-  return {name, spec.left + layout::kSurfaceBorder, spec.top + layout::kSurfaceBorder};
+  const layout::ControlSpec& design = *layout::findControl(name);
+  return {name, design.left + layout::kSurfaceBorder, design.top + layout::kSurfaceBorder};
 }
 
 testing::AssertionResult showsImage(const Screenshot& shot, const DrawingArea& area,
