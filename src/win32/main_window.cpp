@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "shell/pump_guard.h"
 #include "win32/resource.h"
 #include "win32/text.h"
 
@@ -199,6 +200,8 @@ int MainWindow::run() {
 // Every message that is waiting now, then back to the caller; a quit request
 // is left for the loop of run().
 void MainWindow::doEvents() {
+  const PumpGuard pump(pumping_);
+  if (!pump.entered()) return;
   MSG message{};
   while (!ended_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {

@@ -87,6 +87,7 @@ class MainWindow final : public FormWindow, private FieldEvents, private Surface
   HINSTANCE instance_;
   HWND window_ = nullptr;
   bool ended_ = false;
+  bool pumping_ = false;  // a doEvents is running further up the stack
   HWND lastFocus_ = nullptr;
   const WindowlessControl* pressed_ = nullptr;
 

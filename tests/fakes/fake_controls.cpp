@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/pump_guard.h"
+
 namespace tintwell::fakes {
 
 namespace {
@@ -87,6 +89,8 @@ FakeSurface::FakeSurface(const SurfaceGeometry& geometry)
 
 void FakeWindow::doEvents() {
   ++doEventsCount;
+  const PumpGuard pump(pumping_);
+  if (!pump.entered()) return;
   // Events queued meanwhile run too, as a PeekMessage loop would take them.
   constexpr int kRunawayLimit = 100000;
   for (int ran = 0; !pending.empty() && ran < kRunawayLimit; ++ran) {

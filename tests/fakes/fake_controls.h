@@ -145,6 +145,7 @@ class FakeWindow : public FormWindow {
 
  private:
   std::string caption_ = "Form1";
+  bool pumping_ = false;
 };
 
 class FakePlatform : public Platform {
