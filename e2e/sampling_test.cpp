@@ -12,6 +12,7 @@
 
 #include "core/packed_color.h"
 #include "environment.h"
+#include "expected_pixels.h"
 #include "fakes/headless_window.h"
 #include "held_input.h"
 #include "input.h"
@@ -22,8 +23,6 @@
 
 namespace tintwell::e2e {
 namespace {
-
-using FieldTexts = std::array<std::string, kFieldCount>;
 
 struct Patch {
   const char* name;
@@ -123,7 +122,7 @@ class SamplingTest : public InputTest {
                   kReactionLimit));
   }
 
-  void pointAt(PatchIndex index) { ASSERT_TRUE(movePointer(patches_.centreOf(index))); }
+  void pointAt(PatchIndex index) { ASSERT_TRUE(placePointer(patches_.centreOf(index))); }
 
   ColourPatches patches_;
 };
@@ -185,35 +184,6 @@ INSTANTIATE_TEST_SUITE_P(Sampling, SamplingOtherKeyTest,
 
 // --- The strip and the matrix, against a headless window given the same samples.
 
-struct DrawingArea {
-  const char* name;
-  int left;
-  int top;
-};
-
-DrawingArea drawingArea(const char* name) {
-  const layout::ControlSpec& design = *layout::findControl(name);
-  return {name, design.left + layout::kSurfaceBorder, design.top + layout::kSurfaceBorder};
-}
-
-testing::AssertionResult showsImage(const Screenshot& shot, const DrawingArea& area,
-                                    const PixelImage& image) {
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const PackedColor expected = image.pixel(x, y);
-      const Rgb wanted{static_cast<uint8_t>(redOf(expected)),
-                       static_cast<uint8_t>(greenOf(expected)),
-                       static_cast<uint8_t>(blueOf(expected))};
-      const Rgb shown = shot.pixel(area.left + x, area.top + y);
-      if (shown != wanted) {
-        return testing::AssertionFailure() << area.name << " pixel " << x << ", " << y << " shows "
-                                           << shown << ", not " << wanted;
-      }
-    }
-  }
-  return testing::AssertionSuccess();
-}
-
 // Where the arrow's grey edge column starts; -1 when it is not nine rows of it.
 int arrowTop(const Screenshot& shot, int column) {
   const DrawingArea strip = drawingArea("imgVertical");
@@ -259,7 +229,7 @@ TEST_F(SamplingTest, StripArrowsAndMatrixFollowTheSample) {
   twin.start();
   pointAt(kAzureAt);
   HeldKey shift(VK_SHIFT);
-  // A grey after azure: the strip and the matrix keep azure's hue.
+  // A grey after orange: the strip and the matrix keep orange's hue.
   const auto steps = std::to_array<std::pair<PatchIndex, const char*>>({
       {kAzureAt, "azure"},
       {kOrangeAt, "orange"},

@@ -1,0 +1,191 @@
+// Long and rough use: memory stays flat through thousands of screen reads,
+// drags and language switches, and a minute of random input leaves the
+// window answering.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "environment.h"
+#include "held_input.h"
+#include "input.h"
+#include "input_storm.h"
+#include "patches_process.h"
+#include "process_watch.h"
+#include "session.h"
+#include "shell/layout.h"
+#include "soak_driver.h"
+
+namespace tintwell::e2e {
+namespace {
+
+constexpr int kFields = 8;
+
+struct SoakRound {
+  int samplerTicks;
+  int matrixDrags;
+  int languageSwitches;
+};
+// A tenth first, so that what the first uses allocate once is not counted.
+// The timer's own ticks read the screen too while SHIFT is down: 10,000
+// reads at the least.
+constexpr SoakRound kWarmUp{1'000, 100, 100};
+constexpr SoakRound kSoak{9'000, 900, 900};
+constexpr int kTicksPerPatch = 500;
+// Wine's figure is resident memory, which breathes by a few pages.
+constexpr uint64_t kAllowedGrowth = 1 << 20;
+
+const std::vector<Rgb> kSoakPatches{{0, 128, 255}, {255, 128, 0}};
+const std::array<const char*, 2> kSoakPatchHex{"0080ff", "ff8000"};
+
+// How long each part of the soak took, for the log: Wine's speed varies.
+class Stopwatch {
+ public:
+  void lap(int count, const char* what) {
+    const auto now = std::chrono::steady_clock::now();
+    std::cout << count << " " << what << " in "
+              << std::chrono::duration_cast<std::chrono::milliseconds>(now - start_).count()
+              << " ms" << std::endl;
+    start_ = now;
+  }
+
+ private:
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+class ReliabilitySoakTest : public InputTest {
+ protected:
+  void SetUp() override {
+    InputTest::SetUp();
+    if (HasFatalFailure()) return;
+    constexpr POINT kPatchesAt{700, 100};
+    constexpr int kPatchSize = 48;
+    ASSERT_EQ(patches_.show(kPatchesAt, kPatchSize, kSoakPatches), "");
+    ASSERT_TRUE(bringToFront(app_.window()));
+  }
+
+  void runRound(const SoakRound& round) {
+    const SoakDriver driver(app_);
+    Stopwatch stopwatch;
+    {
+      HeldKey shift(VK_SHIFT);
+      for (int done = 0, batch = 0; done < round.samplerTicks; done += kTicksPerPatch, ++batch) {
+        const size_t patch = static_cast<size_t>(batch) % kSoakPatches.size();
+        ASSERT_TRUE(placePointer(patches_.centreOf(patch)));
+        const int ticks = std::min(kTicksPerPatch, round.samplerTicks - done);
+        ASSERT_TRUE(driver.samplerTicks(ticks));
+        ASSERT_TRUE(fieldReads(kHexField, kSoakPatchHex.at(patch))) << "the ticks read nothing";
+      }
+    }
+    stopwatch.lap(round.samplerTicks, "sampler ticks");
+    ASSERT_TRUE(driver.matrixDrags(round.matrixDrags));
+    stopwatch.lap(round.matrixDrags, "drags");
+    ASSERT_TRUE(driver.languageSwitches(round.languageSwitches));
+    stopwatch.lap(round.languageSwitches, "language switches");
+  }
+
+  static constexpr int kHexField = 6;
+  ColourPatches patches_;
+};
+
+TEST_F(ReliabilitySoakTest, ReadsDragsAndLanguageSwitchesKeepMemoryFlat) {
+  const ProcessWatch watch(app_.window());
+  runRound(kWarmUp);
+  ASSERT_FALSE(HasFatalFailure());
+  const auto before = watch.privateBytes();
+  ASSERT_TRUE(before.has_value()) << "the process's memory cannot be read";
+  const auto objectsBefore = watch.guiObjects();
+  runRound(kSoak);
+  ASSERT_FALSE(HasFatalFailure());
+  const auto after = watch.privateBytes();
+  ASSERT_TRUE(after.has_value());
+  std::cout << "private bytes after warm-up " << *before << ", after the soak " << *after << "\n";
+  EXPECT_LT(*after, *before + kAllowedGrowth);
+  if (objectsBefore) {
+    EXPECT_EQ(watch.guiObjects(), objectsBefore) << "GDI and USER objects";
+  } else {
+    std::cout << "this system does not count the process's GDI and USER objects\n";
+  }
+  EXPECT_TRUE(answers(app_.window()));
+}
+
+// --- A minute of rough use. Slow: tools/test may leave it out by its name.
+
+constexpr std::chrono::seconds kStormLength{60};
+
+// TINTWELL_STORM_SEED repeats a run; otherwise each run takes a new seed.
+uint32_t stormSeed() {
+  const char* chosen = std::getenv("TINTWELL_STORM_SEED");
+  if (chosen != nullptr && *chosen != '\0') {
+    return static_cast<uint32_t>(std::strtoul(chosen, nullptr, 10));
+  }
+  return std::random_device{}();
+}
+
+std::optional<int> number(const std::string& text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// Red, green and blue in range, and the hex code and colour number theirs.
+bool channelFieldsAgree(const std::vector<std::string>& texts) {
+  constexpr int kRedField = 3;
+  constexpr int kHexField = 6;
+  constexpr int kNumberField = 7;
+  constexpr int kChannelTop = 255;
+  constexpr int kGreenWeight = 256;
+  constexpr int kBlueWeight = 65536;
+  std::array<int, 3> channels{};
+  for (size_t channel = 0; channel < channels.size(); ++channel) {
+    const auto value = number(texts.at(kRedField + channel));
+    if (!value || *value < 0 || *value > kChannelTop) return false;
+    channels.at(channel) = *value;
+  }
+  const auto [red, green, blue] = channels;
+  std::array<char, 8> hex{};
+  std::snprintf(hex.data(), hex.size(), "%02x%02x%02x", red, green, blue);
+  return texts.at(kHexField) == hex.data() &&
+         number(texts.at(kNumberField)) == red + kGreenWeight * green + kBlueWeight * blue;
+}
+
+class ReliabilityStormTest : public InputTest {};
+
+TEST_F(ReliabilityStormTest, AMinuteOfRandomInputLeavesTheWindowAnswering) {
+  const uint32_t seed = stormSeed();
+  std::cout << "storm seed " << seed << " (TINTWELL_STORM_SEED=" << seed << " repeats it)\n";
+  RecordProperty("seed", std::to_string(seed));
+  InputStorm storm(app_, seed);
+  const int actions = storm.runFor(kStormLength);
+  std::cout << actions << " actions\n";
+  ASSERT_TRUE(app_.running()) << "the program ended during the storm";
+  ASSERT_TRUE(answers(app_.window()));
+
+  // A list left open takes the next click: ESCAPE closes it. A click in the
+  // matrix then writes every field afresh.
+  ASSERT_TRUE(bringToFront(app_.window()));
+  pressKey(VK_ESCAPE);
+  ASSERT_TRUE(click(centreOf(control(layout::kImgMatrixId))));
+  const auto texts = [&] {
+    std::vector<std::string> shown;
+    for (int index = 0; index < kFields; ++index) shown.push_back(narrow(windowText(field(index))));
+    return shown;
+  };
+  EXPECT_TRUE(waitUntil([&] { return channelFieldsAgree(texts()); }, kReactionLimit))
+      << "the fields read " << testing::PrintToString(texts());
+  EXPECT_TRUE(answers(app_.window()));
+}
+
+}  // namespace
+}  // namespace tintwell::e2e
