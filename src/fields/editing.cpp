@@ -1,9 +1,10 @@
+#include <array>
 #include <string>
-#include <vector>
 
 #include "core/mod_color.h"
 #include "core/rounding.h"
 #include "fields/field_texts.h"
+#include "fields/hex_reading.h"
 #include "fields/number_reading.h"
 #include "shell/frm_color.h"
 
@@ -15,41 +16,6 @@ constexpr double kPercent = 100.0;
 constexpr double kMaxHue = 360.0;
 constexpr int16_t kChannelMax = 255;
 constexpr int32_t kColorNumberMax = 16777215;
-constexpr size_t kHexDigits = 6;
-constexpr int kNibble = 16;
-
-// The first characters of a UTF-8 text, each kept whole.
-std::vector<std::string> leadingCharacters(const std::string& text, size_t count) {
-  std::vector<std::string> characters;
-  for (const char byte : text) {
-    const bool continuation = (static_cast<unsigned char>(byte) & 0xC0u) == 0x80u;
-    if (continuation && !characters.empty()) {
-      characters.back() += byte;
-      continue;
-    }
-    if (characters.size() == count) break;
-    characters.emplace_back(1, byte);
-  }
-  return characters;
-}
-
-struct Rgb {
-  int16_t red = 0;
-  int16_t green = 0;
-  int16_t blue = 0;
-};
-
-// rrggbb aligned to the right: missing leading digits, and any character that
-// is not a hex digit, count as 0.
-Rgb readHexColor(const std::string& text) {
-  const std::vector<std::string> digits = leadingCharacters(text, kHexDigits);
-  std::array<int16_t, kHexDigits> nibbles{};
-  const size_t offset = kHexDigits - digits.size();
-  for (size_t i = 0; i < digits.size(); ++i) nibbles[offset + i] = convHexDigit2Int(digits[i]);
-  return {static_cast<int16_t>(kNibble * nibbles[0] + nibbles[1]),
-          static_cast<int16_t>(kNibble * nibbles[2] + nibbles[3]),
-          static_cast<int16_t>(kNibble * nibbles[4] + nibbles[5])};
-}
 
 }  // namespace
 
@@ -121,7 +87,7 @@ void frmColor::txtInp_Change(int16_t index) {
     bInpFocus = true;
     convRGB2HSV(channels[0], channels[1], channels[2]);
   } else if (index == kHexField) {
-    const Rgb color = readHexColor(txtInp(kHexField).text());
+    const HexChannels color = readHexColor(txtInp(kHexField).text());
     convRGB2HSV(color.red, color.green, color.blue);
   } else {
     // The guard stays on: the corrected text is read once more, nested, and

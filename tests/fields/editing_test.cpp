@@ -51,6 +51,7 @@ const TypingRow kTyping[] = {
     {"hex capitals", 6, "00FF00", "00FF00", "00ff00"},
     {"hex non-digits count as 0", 6, "zz", "zz", "000000"},
     {"hex g1", 6, "g1g1g1", "g1g1g1", "010101"},
+    {"hex an accented letter is one character", 6, "\u00e91f", "\u00e91f", "00001f"},
     {"colour number green", 7, "65280", "65280", "00ff00"},
     {"colour number too big", 7, "16777216", "16777215", "ffffff"},
     {"colour number 3e9", 7, "3e9", "16777215", "ffffff"},
