@@ -1,5 +1,6 @@
 // Arbitrary text, up to the field's length, typed or pasted into any field of
-// the headless window: the colour stays whole and in range.
+// the headless window in any dimension and quality: the colour stays whole and
+// in range.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -26,6 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }();
   const int field = data[0] % tintwell::kFieldCount;
   const bool paste = (data[0] & 0x80u) != 0;
+  // One byte picks both the dimension and the render quality.
+  window->cmbQuality.setListIndex(data[1] / 6 % 3);
   window->form.optDim_Click(static_cast<int16_t>(data[1] % 6));
   const std::string text(reinterpret_cast<const char*>(data + 2), size - 2);
   if (paste) {
