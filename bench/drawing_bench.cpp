@@ -18,10 +18,7 @@ fakes::HeadlessWindow& startedWindow() {
   static fakes::HeadlessWindow* window = [] {
     auto* created = new fakes::HeadlessWindow;
     created->start();
-    created->form.dHue = 210;
-    created->form.dSat = 0.6;
-    created->form.dVal = 0.8;
-    created->form.refreshInputs(-1);
+    created->showColour(210, 0.6, 0.8);
     return created;
   }();
   return *window;

@@ -56,10 +56,7 @@ fakes::HeadlessWindow& startedWindow() {
   static fakes::HeadlessWindow window;
   static const bool started = [] {
     window.start();
-    window.form.dHue = 210;
-    window.form.dSat = 0.6;
-    window.form.dVal = 0.8;
-    window.form.refreshInputs(-1);
+    window.showColour(210, 0.6, 0.8);
     return true;
   }();
   (void)started;

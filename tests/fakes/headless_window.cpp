@@ -95,6 +95,13 @@ void HeadlessWindow::replaceText(int index, const std::string& text) {
   fields[static_cast<size_t>(index)]->selectAllAndType(text);
 }
 
+void HeadlessWindow::showColour(double hue, double saturation, double value) {
+  form.dHue = hue;
+  form.dSat = saturation;
+  form.dVal = value;
+  form.refreshInputs(-1);
+}
+
 void HeadlessWindow::tickSampler() {
   if (tmSampler.enabled()) form.tmSampler_Timer();
 }

@@ -28,6 +28,9 @@ class HeadlessWindow {
   void typeInto(int index, const std::string& typed);  // focuses the field first
   void replaceText(int index, const std::string& text);
 
+  // Sets the colour state and refreshes the fields from it, as a handler does.
+  void showColour(double hue, double saturation, double value);
+
   // A tick reaches the handler only while its timer is enabled.
   void tickSampler();
   void tickHover();

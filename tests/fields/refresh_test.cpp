@@ -43,10 +43,7 @@ TEST(FieldTexts, RoundHalvesToEvenAndWriteEveryForm) {
     SCOPED_TRACE(row.name);
     HeadlessWindow window;
     window.start();
-    window.form.dHue = row.hue;
-    window.form.dSat = row.saturation;
-    window.form.dVal = row.value;
-    window.form.refreshInputs(-1);
+    window.showColour(row.hue, row.saturation, row.value);
     EXPECT_EQ(window.fieldTexts(), row.texts);
   }
 }

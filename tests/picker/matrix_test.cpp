@@ -33,17 +33,10 @@ int blockStart(int pixel, int step) {
   return pixel - pixel % step;
 }
 
-void setColour(HeadlessWindow& window, double hue, double saturation, double value) {
-  window.form.dHue = hue;
-  window.form.dSat = saturation;
-  window.form.dVal = value;
-  window.form.refreshInputs(-1);
-}
-
 TEST(Matrix, EveryPixelTakesItsBlockSampleInEachDimensionAndQuality) {
   HeadlessWindow window;
   window.start();
-  setColour(window, 33.3, 0.6, 0.8);
+  window.showColour(33.3, 0.6, 0.8);
   for (int quality = 0; quality < 3; ++quality) {
     window.cmbQuality.setListIndex(quality);
     const int step = quality + 2;
@@ -122,7 +115,7 @@ TEST(Matrix, MarkerPositionByDimension) {
     SCOPED_TRACE(row.name);
     HeadlessWindow window;
     window.start();
-    setColour(window, row.hue, row.saturation, row.value);
+    window.showColour(row.hue, row.saturation, row.value);
     window.form.iDim = row.dimension;
     window.form.drawMatrix(false);
     EXPECT_EQ(window.form.iMatrixX, row.x);
@@ -187,7 +180,7 @@ TEST(Marker, WhiteOverDarkAndBlackOverLight) {
 TEST(Marker, DrawnOnlyWhenAskedWhileThePositionIsAlwaysUpdated) {
   HeadlessWindow window;
   window.start();
-  setColour(window, 0, 0.5, 0.5);
+  window.showColour(0, 0.5, 0.5);
   window.form.drawMatrix(false);
   EXPECT_EQ(window.form.iMatrixX, 128);
   EXPECT_EQ(window.form.iMatrixY, 128);

@@ -29,17 +29,10 @@ PackedColor expectedRow(int dimension, int row, const ColourState& c) {
   }
 }
 
-void setColour(HeadlessWindow& window, double hue, double saturation, double value) {
-  window.form.dHue = hue;
-  window.form.dSat = saturation;
-  window.form.dVal = value;
-  window.form.refreshInputs(-1);
-}
-
 TEST(Strip, EveryRowIsOneSolidColourInEachDimension) {
   HeadlessWindow window;
   window.start();
-  setColour(window, 200, 0.4, 0.7);
+  window.showColour(200, 0.4, 0.7);
   for (int16_t dimension = 0; dimension < 6; ++dimension) {
     SCOPED_TRACE(dimension);
     window.form.optDim_Click(dimension);
@@ -58,7 +51,7 @@ TEST(Strip, EveryRowIsOneSolidColourInEachDimension) {
 TEST(Strip, HueStripIsRedAtBothEndsWhateverTheColour) {
   HeadlessWindow window;
   window.start();
-  setColour(window, 120, 0.2, 0.3);
+  window.showColour(120, 0.2, 0.3);
   window.form.drawVertical();
   EXPECT_EQ(window.imgVertical.image().pixel(0, 0), packRgb(255, 0, 0));
   EXPECT_EQ(window.imgVertical.image().pixel(20, 255), packRgb(255, 0, 0));
@@ -67,11 +60,11 @@ TEST(Strip, HueStripIsRedAtBothEndsWhateverTheColour) {
 TEST(Strip, SaturationStripOfAGreyStillShowsTheFullRange) {
   HeadlessWindow window;
   window.start();
-  setColour(window, 120, 0, 0.5);
+  window.showColour(120, 0, 0.5);
   window.form.optDim_Click(1);
   EXPECT_EQ(window.imgVertical.image().pixel(0, 0), packRgb(0, 128, 0));
   EXPECT_EQ(window.imgVertical.image().pixel(0, 255), packRgb(128, 128, 128));
-  setColour(window, 120, 0, 0);
+  window.showColour(120, 0, 0);
   window.form.drawVertical();
   EXPECT_EQ(window.imgVertical.image().pixel(0, 0), packRgb(0, 0, 0));
 }
@@ -100,7 +93,7 @@ TEST(Strip, ArrowsPointAtTheCurrentValue) {
     SCOPED_TRACE(row.name);
     HeadlessWindow window;
     window.start();
-    setColour(window, row.hue, row.saturation, row.value);
+    window.showColour(row.hue, row.saturation, row.value);
     window.form.optDim_Click(row.dimension);
     EXPECT_EQ(window.form.iVerticalPos, row.position);
     EXPECT_EQ(window.imgArrowLeft.top(), kStripTop + row.position - 2);
