@@ -40,11 +40,12 @@ double MathModDbl(const double& a, const double& b) {
 }
 
 HueConverter::HueConverter(double hue) {
-  if (hue < 0.0) hue = 0.0;
-  if (hue >= kFullCircle) hue = 0.0;  // out-of-range hues are reset, not wrapped
+  // Out-of-range hues are reset, not wrapped; NaN with them, as its channels
+  // could not be rounded.
+  if (!(hue >= 0.0) || hue >= kFullCircle) hue = 0.0;
   const double h = hue / kDegreesPerSector;
   shape_ = 1.0 - std::fabs(MathModDbl(h, 2.0) - 1.0);
-  // Half-open sectors [0, 1), [1, 2) ... [5, 6); a NaN hue takes the last.
+  // Half-open sectors [0, 1), [1, 2) ... [5, 6).
   sector_ = h < 1.0 ? 0 : h < 2.0 ? 1 : h < 3.0 ? 2 : h < 4.0 ? 3 : h < 5.0 ? 4 : 5;
 }
 

@@ -128,6 +128,8 @@ TEST(ColourModel, NormalizingANonFiniteHueEnds) {
     EXPECT_EQ(ColourState::normalizeHue(hue), 0.0);
   }
   EXPECT_EQ(convHSV2RGB(0, std::numeric_limits<double>::quiet_NaN(), 1), packRgb(255, 255, 255));
+  // Regression: a NaN hue made NaN channels, which cannot be rounded.
+  EXPECT_EQ(convHSV2RGB(std::numeric_limits<double>::quiet_NaN(), 1, 1), packRgb(255, 0, 0));
 }
 
 TEST(ColourModel, MaxAndMinKeepTheEarlierArgumentOnTies) {
