@@ -23,7 +23,7 @@ constexpr int kLetterDigitOffset = 10;
 constexpr int64_t kExponentLimit = 1'000'000'000;
 
 bool isBlank(char character) {
-  return character == ' ' || character == '\t' || character == '\n' || character == '\r';
+  return character == ' ' || character == '\t' || character == '\n';
 }
 
 bool isDecimalDigit(char character) {
