@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <span>
-
 namespace tintwell::e2e {
 
 class HeldKey {
@@ -37,14 +35,5 @@ class HeldButton {
  private:
   bool down_ = true;
 };
-
-// Moves the pointer and sends the move again until the pointer is there:
-// under Wine the program's own display connection now and then reports an
-// earlier place after a later one, which puts the pointer back there.
-bool placePointer(POINT screen);
-
-// Each key pressed and released, one after another, in a single SendInput:
-// the program finds them all queued at once, as from a paste tool.
-void sendKeyBurst(std::span<const WORD> virtualKeys);
 
 }  // namespace tintwell::e2e

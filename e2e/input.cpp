@@ -1,6 +1,7 @@
 #include "input.h"
 
-#include <array>
+#include <chrono>
+#include <vector>
 
 #include "environment.h"
 
@@ -56,10 +57,13 @@ LONG normalized(LONG pixel, int screenSize) {
 }
 
 void send(std::initializer_list<INPUT> inputs) {
-  std::array<INPUT, 2> buffer{};
-  UINT count = 0;
-  for (const INPUT& input : inputs) buffer.at(count++) = input;
-  SendInput(count, buffer.data(), sizeof(INPUT));
+  std::vector<INPUT> buffer(inputs);
+  SendInput(static_cast<UINT>(buffer.size()), buffer.data(), sizeof(INPUT));
+}
+
+bool pointerAt(POINT screen) {
+  POINT now{};
+  return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
 }
 
 }  // namespace
@@ -75,15 +79,15 @@ bool bringToFront(HWND window) {
 }
 
 bool movePointer(POINT screen) {
+  constexpr std::chrono::milliseconds kResendAfter{100};
   const LONG x = normalized(screen.x, GetSystemMetrics(SM_CXSCREEN));
   const LONG y = normalized(screen.y, GetSystemMetrics(SM_CYSCREEN));
-  send({mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y)});
-  return waitUntil(
-      [&] {
-        POINT now{};
-        return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
-      },
-      kReactionLimit);
+  const auto deadline = std::chrono::steady_clock::now() + kReactionLimit;
+  while (std::chrono::steady_clock::now() < deadline) {
+    send({mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y)});
+    if (waitUntil([&] { return pointerAt(screen); }, kResendAfter)) return true;
+  }
+  return false;
 }
 
 bool click(POINT screen) {
@@ -92,8 +96,33 @@ bool click(POINT screen) {
   return true;
 }
 
+bool doubleClick(POINT screen) {
+  if (!movePointer(screen)) return false;
+  send({mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP),
+        mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP)});
+  return true;
+}
+
+void sendButton(DWORD flags) {
+  send({mouseInput(flags)});
+}
+
+void sendKey(WORD virtualKey, bool release) {
+  send({keyInput(virtualKey, release)});
+}
+
 void pressKey(WORD virtualKey) {
   send({keyInput(virtualKey, false), keyInput(virtualKey, true)});
+}
+
+void sendKeyBurst(std::span<const WORD> virtualKeys) {
+  std::vector<INPUT> inputs;
+  inputs.reserve(2 * virtualKeys.size());
+  for (const WORD virtualKey : virtualKeys) {
+    inputs.push_back(keyInput(virtualKey, false));
+    inputs.push_back(keyInput(virtualKey, true));
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 void typeText(std::string_view text) {

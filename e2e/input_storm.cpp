@@ -86,10 +86,10 @@ void InputStorm::clickSomewhere() {
 }
 
 void InputStorm::dragSomewhere() {
-  placePointer(anywhereInTheWindow());
+  movePointer(anywhereInTheWindow());
   HeldButton button;
   for (int move = below(kMostMovesPerDrag) + 1; move > 0; --move) {
-    placePointer(anywhereInTheWindow());
+    movePointer(anywhereInTheWindow());
   }
 }
 
@@ -129,7 +129,7 @@ void InputStorm::typeABurst() {
 void InputStorm::sampleAWhile() {
   HeldKey shift(VK_SHIFT);
   for (int place = below(kMostSampledPlaces) + 1; place > 0; --place) {
-    placePointer(anywhereOnTheScreen());
+    movePointer(anywhereOnTheScreen());
     std::this_thread::sleep_for(std::chrono::milliseconds(
         kShortestSampleMs + below(kLongestSampleMs - kShortestSampleMs + 1)));
   }

@@ -81,7 +81,7 @@ class ReliabilitySoakTest : public InputTest {
       HeldKey shift(VK_SHIFT);
       for (int done = 0, batch = 0; done < round.samplerTicks; done += kTicksPerPatch, ++batch) {
         const size_t patch = static_cast<size_t>(batch) % kSoakPatches.size();
-        ASSERT_TRUE(placePointer(patches_.centreOf(patch)));
+        ASSERT_TRUE(movePointer(patches_.centreOf(patch)));
         const int ticks = std::min(kTicksPerPatch, round.samplerTicks - done);
         ASSERT_TRUE(driver.samplerTicks(ticks));
         ASSERT_TRUE(fieldReads(kHexField, kSoakPatchHex.at(patch))) << "the ticks read nothing";

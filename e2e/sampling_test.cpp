@@ -122,7 +122,7 @@ class SamplingTest : public InputTest {
                   kReactionLimit));
   }
 
-  void pointAt(PatchIndex index) { ASSERT_TRUE(placePointer(patches_.centreOf(index))); }
+  void pointAt(PatchIndex index) { ASSERT_TRUE(movePointer(patches_.centreOf(index))); }
 
   ColourPatches patches_;
 };

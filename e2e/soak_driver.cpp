@@ -99,13 +99,13 @@ bool SoakDriver::matrixDrags(int count) const {
     const bool last = drag + 1 == count;
     bool ended = !last;
     for (int attempt = 0; attempt < (last ? kAttempts : 1) && !(last && ended); ++attempt) {
-      if (!placePointer(inMatrix(from.inMatrix))) return false;
+      if (!movePointer(inMatrix(from.inMatrix))) return false;
       HeldButton button;
       for (int step = 1; step <= kStepsPerDrag; ++step) {
         const POINT between{
             from.inMatrix.x + (to.inMatrix.x - from.inMatrix.x) * step / kStepsPerDrag,
             from.inMatrix.y + (to.inMatrix.y - from.inMatrix.y) * step / kStepsPerDrag};
-        if (!placePointer(inMatrix(between))) return false;
+        if (!movePointer(inMatrix(between))) return false;
       }
       if (last) {
         ended = pollUntil(
@@ -140,7 +140,7 @@ bool SoakDriver::languageSwitches(int count) const {
     bool done = false;
     for (int attempt = 0; attempt < kAttempts && !done; ++attempt) {
       retried += attempt > 0;
-      if (!placePointer(app_.toScreen(flag.inClient))) return false;
+      if (!movePointer(app_.toScreen(flag.inClient))) return false;
       HeldButton button;
       button.release();
       done = pollUntil(switched, kStepLimit);
