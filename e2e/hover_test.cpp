@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,17 @@ TEST_F(InputTest, HomePageClickOpensTheMakersPage) {
   if (!recorder.active()) GTEST_SKIP() << "needs Wine's browser setting to record the address";
   ASSERT_TRUE(click(app_.toScreen(kOnHomePage)));
   ASSERT_TRUE(recorder.waitForAddress(kReactionLimit)) << "the shell opened nothing";
+  EXPECT_EQ(recorder.addresses(), std::vector<std::string>{kHomepageAddress});
+}
+
+// The second click of a double-click is no click of its own.
+TEST_F(InputTest, HomePageDoubleClickOpensTheMakersPageOnce) {
+  constexpr std::chrono::milliseconds kSecondOpenWouldBeThere{1'500};
+  const ShellOpenRecorder recorder;
+  if (!recorder.active()) GTEST_SKIP() << "needs Wine's browser setting to record the address";
+  ASSERT_TRUE(doubleClick(app_.toScreen(kOnHomePage)));
+  ASSERT_TRUE(recorder.waitForAddress(kReactionLimit)) << "the shell opened nothing";
+  Sleep(static_cast<DWORD>(kSecondOpenWouldBeThere.count()));
   EXPECT_EQ(recorder.addresses(), std::vector<std::string>{kHomepageAddress});
 }
 

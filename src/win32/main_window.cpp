@@ -55,6 +55,8 @@ bool MainWindow::createWindow() {
   const std::wstring className = toWide(layout::kWindowClassName);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
+  // A double-click's second press comes as its own message, which makes no click.
+  windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = &MainWindow::windowProc;
   windowClass.hInstance = instance_;
   windowClass.hIcon = loadIcon(instance_, kLargeIconSize);

@@ -48,6 +48,11 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
       onPointerPress(point);
       return 0;
+    case WM_LBUTTONDBLCLK:
+      // One click on a flag or the home page, not two: the page opens once.
+      onPointerPress(point);
+      pressed_ = nullptr;
+      return 0;
     case WM_LBUTTONUP:
       onPointerRelease(point);
       return 0;
