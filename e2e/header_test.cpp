@@ -95,10 +95,12 @@ TEST_F(StartedWindowTest, HungarianFlagShowsRedWhiteGreen) {
   }
 }
 
-// The version label: right-aligned silver text around (391..433, 32..46).
+// The version label: silver text in (391..433, 32..46), flush with the
+// right edge (433) it is aligned to, as the home-page address beneath.
 TEST_F(StartedWindowTest, VersionShowsInSilverOnTheBand) {
   constexpr RECT kSearch{360, 26, 438, 51};
-  constexpr RECT kExpected{388, 30, 437, 49};
+  constexpr RECT kExpected{391, 32, 433, 46};
+  constexpr int kRightmostStrokeFrom = 429;
   constexpr Rgb kSilver{192, 192, 192};
   constexpr int kSilverTolerance = 8;
   constexpr int kEnoughStrokes = 12;
@@ -116,10 +118,12 @@ TEST_F(StartedWindowTest, VersionShowsInSilverOnTheBand) {
   const Screenshot shot =
       waitForClientPicture([&](const Screenshot& picture) { return silverCount(picture) > 0; });
   EXPECT_GE(silverCount(shot), kEnoughStrokes);
+  int rightmost = -1;
   for (int y = kSearch.top; y < kSearch.bottom; ++y) {
     for (int x = kSearch.left; x < kSearch.right; ++x) {
       const Rgb color = shot.pixel(x, y);
       if (color == kWhite) continue;
+      rightmost = std::max(rightmost, x);
       SCOPED_TRACE(testing::Message() << "pixel " << x << ", " << y << " is " << color);
       EXPECT_LE(channelSpread(color), kGreyTolerance) << "only silver text on white";
       EXPECT_TRUE(x >= kExpected.left && x < kExpected.right && y >= kExpected.top &&
@@ -128,6 +132,7 @@ TEST_F(StartedWindowTest, VersionShowsInSilverOnTheBand) {
       if (HasFailure()) return;
     }
   }
+  EXPECT_GE(rightmost, kRightmostStrokeFrom) << "the text does not end at the right edge";
 }
 
 TEST_F(StartedWindowTest, ScreenshotOfTheStartedWindowIsKept) {

@@ -128,8 +128,8 @@ void WindowlessLabel::setFontUnderline(bool underline) {
   repaint();
 }
 
-// A label that sizes itself keeps its left edge and takes the extent of its
-// text in its own font.
+// A label that sizes itself takes the extent of its text in its own font and
+// keeps the edge it is aligned to: a right-aligned one grows to the left.
 void WindowlessLabel::fitToText() {
   if (!design().autoSize) return;
   const MemoryDc measure(nullptr);
@@ -139,7 +139,8 @@ void WindowlessLabel::fitToText() {
   GetTextExtentPoint32W(measure.get(), text.c_str(), static_cast<int>(text.size()), &extent);
   TEXTMETRICW metrics{};
   GetTextMetricsW(measure.get(), &metrics);
-  place(left_, top_, extent.cx, metrics.tmHeight);
+  const bool right = design().alignment == layout::Alignment::right;
+  place(right ? left_ + width_ - extent.cx : left_, top_, extent.cx, metrics.tmHeight);
 }
 
 void WindowlessLabel::paint(HDC target) const {

@@ -56,20 +56,26 @@ TEST_F(WindowlessTest, APaleFlagPlacedOverItsFlagTakesThePointerOnlyWhileShown) 
   EXPECT_EQ(hitName(285, 12), "window") << "nothing is left where the pale flag was";
 }
 
-TEST_F(WindowlessTest, ASelfSizingLabelKeepsItsLeftEdgeAndFollowsItsText) {
-  WindowlessLabel& version = layer.label("lblVersion");
+TEST_F(WindowlessTest, ASelfSizingLabelFollowsItsTextFromTheEdgeItIsAlignedTo) {
+  WindowlessLabel& version = layer.label("lblVersion");  // right-aligned
   const RECT designed = version.bounds();
   version.setCaption("v1.3.0");
   const RECT shortText = version.bounds();
   version.setCaption("v1.3.0 and more");
   const RECT longText = version.bounds();
-  EXPECT_EQ(shortText.left, designed.left);
-  EXPECT_EQ(longText.left, designed.left);
-  EXPECT_GT(shortText.right, shortText.left);
-  EXPECT_GT(longText.right, shortText.right);
+  EXPECT_EQ(shortText.right, designed.right);
+  EXPECT_EQ(longText.right, designed.right);
+  EXPECT_LT(shortText.left, shortText.right);
+  EXPECT_LT(longText.left, shortText.left);
   EXPECT_EQ(longText.bottom - longText.top, shortText.bottom - shortText.top);
   EXPECT_GT(shortText.bottom, shortText.top);
   EXPECT_EQ(version.caption(), "v1.3.0 and more");
+
+  WindowlessLabel& title = layer.label("lblTitle");  // left-aligned
+  const RECT titleDesigned = title.bounds();
+  title.setCaption("A much longer window title");
+  EXPECT_EQ(title.bounds().left, titleDesigned.left);
+  EXPECT_GT(title.bounds().right, titleDesigned.right);
 }
 
 TEST_F(WindowlessTest, AFixedLabelKeepsItsDesignedSize) {
