@@ -197,14 +197,6 @@ void TwinWindowTest::typeInto(int index, std::string_view typed) {
   twinField.type(std::string(typed));
 }
 
-FieldTexts TwinWindowTest::fieldTexts() const {
-  FieldTexts texts;
-  for (int index = 0; index < kFieldCount; ++index) {
-    texts.at(static_cast<size_t>(index)) = narrow(windowText(field(index)));
-  }
-  return texts;
-}
-
 testing::AssertionResult TwinWindowTest::fieldsRead(const FieldTexts& expected) const {
   FieldTexts shown;
   const bool read = waitUntil(

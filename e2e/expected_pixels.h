@@ -22,8 +22,6 @@
 
 namespace tintwell::e2e {
 
-using FieldTexts = std::array<std::string, kFieldCount>;
-
 // Where a surface draws, in the window's client coordinates: inside its border.
 struct DrawingArea {
   std::string_view name;
@@ -75,7 +73,6 @@ class TwinWindowTest : public InputTest {
   testing::AssertionResult showsTwinSurfaces(const Screenshot& shot);
   // Waits for the real fields to read the texts; names every field that did not.
   testing::AssertionResult fieldsRead(const FieldTexts& expected) const;
-  FieldTexts fieldTexts() const;
   // Empties the field as a user does (click, End, Backspaces) and types, in
   // the real window and in the twin alike.
   void typeInto(int index, std::string_view typed);

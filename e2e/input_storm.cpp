@@ -8,6 +8,7 @@
 
 #include "held_input.h"
 #include "input.h"
+#include "shell/frm_color.h"
 #include "shell/layout.h"
 
 namespace tintwell::e2e {
@@ -15,7 +16,6 @@ namespace tintwell::e2e {
 namespace {
 
 constexpr int kOptionCount = 6;
-constexpr int kFields = 8;
 constexpr int kMostMovesPerDrag = 6;
 constexpr int kMostCharacters = 4;
 constexpr int kMostSampledPlaces = 4;
@@ -99,7 +99,7 @@ POINT InputStorm::centreOf(int controlId) const {
 }
 
 void InputStorm::typeIntoAField() {
-  click(centreOf(layout::txtInpId(below(kFields))));
+  click(centreOf(layout::txtInpId(below(kFieldCount))));
   for (int typed = below(kMostCharacters) + 1; typed > 0; --typed) {
     if (below(2) == 0) {
       pressKey(pick(kEditingKeys));
@@ -111,7 +111,7 @@ void InputStorm::typeIntoAField() {
 
 // Keys queued faster than the program takes them, as from a paste tool.
 void InputStorm::typeABurst() {
-  click(centreOf(layout::txtInpId(below(kFields))));
+  click(centreOf(layout::txtInpId(below(kFieldCount))));
   std::vector<WORD> keys;
   constexpr SHORT kNoKey = -1;
   constexpr SHORT kKeyMask = 0xFF;  // the key without its shift state

@@ -29,8 +29,6 @@
 namespace tintwell::e2e {
 namespace {
 
-constexpr int kFields = 8;
-
 struct SoakRound {
   int samplerTicks;
   int matrixDrags;
@@ -140,7 +138,7 @@ std::optional<int> number(const std::string& text) {
 }
 
 // Red, green and blue in range, and the hex code and colour number theirs.
-bool channelFieldsAgree(const std::vector<std::string>& texts) {
+bool channelFieldsAgree(const FieldTexts& texts) {
   constexpr int kRedField = 3;
   constexpr int kHexField = 6;
   constexpr int kNumberField = 7;
@@ -177,13 +175,8 @@ TEST_F(ReliabilityStormTest, AMinuteOfRandomInputLeavesTheWindowAnswering) {
   ASSERT_TRUE(bringToFront(app_.window()));
   pressKey(VK_ESCAPE);
   ASSERT_TRUE(click(centreOf(control(layout::kImgMatrixId))));
-  const auto texts = [&] {
-    std::vector<std::string> shown;
-    for (int index = 0; index < kFields; ++index) shown.push_back(narrow(windowText(field(index))));
-    return shown;
-  };
-  EXPECT_TRUE(waitUntil([&] { return channelFieldsAgree(texts()); }, kReactionLimit))
-      << "the fields read " << testing::PrintToString(texts());
+  EXPECT_TRUE(waitUntil([&] { return channelFieldsAgree(fieldTexts()); }, kReactionLimit))
+      << "the fields read " << testing::PrintToString(fieldTexts());
   EXPECT_TRUE(answers(app_.window()));
 }
 

@@ -21,7 +21,6 @@
 namespace tintwell::e2e {
 namespace {
 
-constexpr int kFields = 8;
 constexpr int kHigh = 0;
 constexpr int kMedium = 1;
 constexpr int kLow = 2;
@@ -235,14 +234,9 @@ TEST_F(ReliabilityQueueTest, KeystrokesQueuedFasterThanHandledLeaveTheWindowWork
   for (int pair = 0; pair < kTypedPairs; ++pair) keys.insert(keys.end(), {'1', VK_BACK});
   sendKeyBurst(keys);
   typeText("7");
-  const std::vector<std::string> expected{"7", "100", "100", "255", "30", "0", "ff1e00", "7935"};
-  const auto shown = [&] {
-    std::vector<std::string> texts;
-    for (int index = 0; index < kFields; ++index) texts.push_back(narrow(windowText(field(index))));
-    return texts;
-  };
-  EXPECT_TRUE(waitUntil([&] { return shown() == expected; }, kReactionLimit))
-      << "the fields read " << testing::PrintToString(shown());
+  const FieldTexts expected{"7", "100", "100", "255", "30", "0", "ff1e00", "7935"};
+  EXPECT_TRUE(waitUntil([&] { return fieldTexts() == expected; }, kReactionLimit))
+      << "the fields read " << testing::PrintToString(fieldTexts());
   EXPECT_TRUE(answers(app_.window()));
 }
 

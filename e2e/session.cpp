@@ -35,6 +35,14 @@ HWND TintwellSession::field(int index) const {
   return control(layout::txtInpId(index));
 }
 
+FieldTexts TintwellSession::fieldTexts() const {
+  FieldTexts texts;
+  for (int index = 0; index < kFieldCount; ++index) {
+    texts.at(static_cast<size_t>(index)) = narrow(windowText(field(index)));
+  }
+  return texts;
+}
+
 HWND TintwellSession::option(int index) const {
   return control(layout::optDimId(index));
 }

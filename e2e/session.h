@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,8 +13,11 @@
 #include "app_process.h"
 #include "registry.h"
 #include "screen.h"
+#include "shell/frm_color.h"
 
 namespace tintwell::e2e {
+
+using FieldTexts = std::array<std::string, kFieldCount>;
 
 class TintwellSession : public ::testing::Test {
  protected:
@@ -29,6 +33,8 @@ class TintwellSession : public ::testing::Test {
   HWND control(int controlId) const { return app_.control(controlId); }
   HWND field(int index) const;
   HWND option(int index) const;
+  // What the eight value fields show now.
+  FieldTexts fieldTexts() const;
   // The screen inside the window's client area, once the condition holds on it
   // (or, after the reaction limit, as it is then).
   Screenshot waitForClientPicture(const std::function<bool(const Screenshot&)>& condition) const;

@@ -200,7 +200,7 @@ int MainWindow::run() {
 }
 
 // Every message that is waiting now, then back to the caller; a quit request
-// is left for the loop of run().
+// is left for the loop of run(). Inside another pump it leaves them to that one.
 void MainWindow::doEvents() {
   const PumpGuard pump(pumping_);
   if (!pump.entered()) return;
