@@ -39,6 +39,8 @@ struct Flag {
   const char* firstQuality;
 };
 constexpr std::array<Flag, 2> kFlags{{{{424, 14}, "Magas"}, {{400, 14}, "High"}}};
+// On the white band, left of the flags: no label or picture there.
+constexpr POINT kBareHeader{300, 14};
 
 // The harness's wait looks every 20 ms; a soak step takes a few, so this
 // one looks more often.
@@ -127,7 +129,8 @@ bool SoakDriver::matrixDrags(int count) const {
 
 // The move lights the flag and its pale picture takes the click. A move
 // Wine reports late may light the other flag first: the switch is tried
-// again, and the tries beyond the first are counted.
+// again from the bare header, which puts every highlight out, so that the
+// move onto the flag lights it anew. The tries beyond the first are counted.
 bool SoakDriver::languageSwitches(int count) const {
   const HWND combo = app_.control(layout::kCmbQualityId);
   int retried = 0;
@@ -140,6 +143,7 @@ bool SoakDriver::languageSwitches(int count) const {
     bool done = false;
     for (int attempt = 0; attempt < kAttempts && !done; ++attempt) {
       retried += attempt > 0;
+      if (attempt > 0 && !movePointer(app_.toScreen(kBareHeader))) return false;
       if (!movePointer(app_.toScreen(flag.inClient))) return false;
       HeldButton button;
       button.release();
