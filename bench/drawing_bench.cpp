@@ -18,7 +18,7 @@ fakes::HeadlessWindow& startedWindow() {
   static fakes::HeadlessWindow* window = [] {
     auto* created = new fakes::HeadlessWindow;
     created->start();
-    created->showColour(210, 0.6, 0.8);
+    created->showColor(210, 0.6, 0.8);
     return created;
   }();
   return *window;
@@ -38,13 +38,13 @@ BENCHMARK(drawMatrix)->ArgsProduct({{0, 1, 2}, {0, 1, 2, 3, 4, 5}})->ArgNames({"
 // The floor: only the conversions the matrix needs at that quality.
 void arithmeticFloor(benchmark::State& state) {
   const int step = static_cast<int>(state.range(0)) + 2;
-  const auto& colour = startedWindow().form;
+  const auto& color = startedWindow().form;
   std::vector<PackedColor> scratch(kSide * kSide);
   for (auto _ : state) {
     size_t next = 0;
     for (int x = 0; x < kSide; x += step) {
       for (int y = 0; y < kSide; y += step) {
-        scratch[next++] = convHSV2RGB(colour.dHue, x / 255.0, 1.0 - y / 255.0);
+        scratch[next++] = convHSV2RGB(color.dHue, x / 255.0, 1.0 - y / 255.0);
       }
     }
     benchmark::DoNotOptimize(scratch.data());

@@ -56,7 +56,7 @@ fakes::HeadlessWindow& startedWindow() {
   static fakes::HeadlessWindow window;
   static const bool started = [] {
     window.start();
-    window.showColour(210, 0.6, 0.8);
+    window.showColor(210, 0.6, 0.8);
     return true;
   }();
   (void)started;
@@ -80,11 +80,11 @@ class GdiMatrix {
   GdiMatrix(const GdiMatrix&) = delete;
   GdiMatrix& operator=(const GdiMatrix&) = delete;
 
-  void draw(int quality, const ColourState& colour) {
+  void draw(int quality, const ColorState& color) {
     const int step = quality + 2;
     for (int x = 0; x < kSide; x += step) {
       for (int y = 0; y < kSide; y += step) {
-        SetPixelV(memory_, x, y, matrixSampleColor(0, x, y, colour));
+        SetPixelV(memory_, x, y, matrixSampleColor(0, x, y, color));
       }
     }
     for (int first = 1; first + step - 2 < kSide; first += step) {

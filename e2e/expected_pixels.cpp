@@ -47,9 +47,9 @@ Rgb rgbOf(PackedColor color) {
 }
 
 DrawingArea drawingArea(std::string_view surfaceName) {
-  const layout::ControlSpec& surface = *layout::findControl(surfaceName);
-  return {surface.name, surface.left + layout::kSurfaceBorder, surface.top + layout::kSurfaceBorder,
-          surface.width - 2 * layout::kSurfaceBorder, surface.height - 2 * layout::kSurfaceBorder};
+  const layout::ControlDesign& surface = *layout::findControl(surfaceName);
+  return {surface.name, surface.left + kSurfaceBorder, surface.top + kSurfaceBorder,
+          surface.width - 2 * kSurfaceBorder, surface.height - 2 * kSurfaceBorder};
 }
 
 testing::AssertionResult showsImage(const Screenshot& shot, const DrawingArea& area,
@@ -76,14 +76,14 @@ testing::AssertionResult showsImage(const Screenshot& shot, const DrawingArea& a
          << area.name << ": " << mismatches << " pixels differ" << listed.str();
 }
 
-FieldTexts fieldTextsFor(ColourState colour) {
-  const PackedColor packed = convHSV2RGB(colour.dHue, colour.dSat, colour.dVal);
-  colour.iRed = static_cast<int16_t>(redOf(packed));
-  colour.iGreen = static_cast<int16_t>(greenOf(packed));
-  colour.iBlue = static_cast<int16_t>(blueOf(packed));
+FieldTexts fieldTextsFor(ColorState color) {
+  const PackedColor packed = convHSV2RGB(color.dHue, color.dSat, color.dVal);
+  color.iRed = static_cast<int16_t>(redOf(packed));
+  color.iGreen = static_cast<int16_t>(greenOf(packed));
+  color.iBlue = static_cast<int16_t>(blueOf(packed));
   FieldTexts texts;
   for (int16_t index = 0; index < kFieldCount; ++index) {
-    texts.at(static_cast<size_t>(index)) = fieldText(index, colour);
+    texts.at(static_cast<size_t>(index)) = fieldText(index, color);
   }
   return texts;
 }
@@ -116,7 +116,7 @@ PixelSet ringAround(POINT centre) {
 }
 
 Block arrowPicture(const Screenshot& shot, std::string_view arrowName, int row) {
-  const layout::ControlSpec& arrow = *layout::findControl(arrowName);
+  const layout::ControlDesign& arrow = *layout::findControl(arrowName);
   return blockAt(shot, arrow.left, arrowTop(row), arrow.width, arrow.height);
 }
 

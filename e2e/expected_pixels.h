@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/colour_state.h"
+#include "core/color_state.h"
 #include "core/pixel_image.h"
 #include "fakes/headless_window.h"
 #include "picker/picker_math.h"
@@ -61,7 +61,7 @@ testing::AssertionResult drawnInBlocks(const Screenshot& shot, int step, MatrixP
 
 // The texts the fields show for a colour state; the channels are derived
 // from its HSV values first, as the refresh derives them.
-FieldTexts fieldTextsFor(ColourState colour);
+FieldTexts fieldTextsFor(ColorState color);
 
 class TwinWindowTest : public InputTest {
  protected:

@@ -35,7 +35,7 @@ constexpr std::array<std::string_view, 2> kFlags{"imgLangENG", "imgLangHUN"};
 
 // The home-page label opens a browser: everything else is fair game.
 bool onHomePage(POINT client) {
-  const layout::ControlSpec& label = *layout::findControl("lblHomepage");
+  const layout::ControlDesign& label = *layout::findControl("lblHomepage");
   return client.x >= label.left && client.x < label.left + label.width && client.y >= label.top &&
          client.y < label.top + label.height;
 }
@@ -150,7 +150,7 @@ void InputStorm::pickAQuality() {
 
 // The flags are windowless: the move lights one, its pale picture takes the click.
 void InputStorm::clickAFlag() {
-  const layout::ControlSpec& flag = *layout::findControl(pick(kFlags));
+  const layout::ControlDesign& flag = *layout::findControl(pick(kFlags));
   click(app_.toScreen({flag.left + flag.width / 2, flag.top + flag.height / 2}));
 }
 

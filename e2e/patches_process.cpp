@@ -12,10 +12,10 @@ namespace {
 constexpr UINT kTerminatedExitCode = 1;
 constexpr DWORD kExitWaitMs = 10'000;
 
-std::wstring hexText(const Rgb& colour) {
+std::wstring hexText(const Rgb& color) {
   constexpr size_t kDigits = 7;  // six and the terminator
   char text[kDigits];
-  std::snprintf(text, sizeof text, "%02x%02x%02x", colour.red, colour.green, colour.blue);
+  std::snprintf(text, sizeof text, "%02x%02x%02x", color.red, color.green, color.blue);
   return widen(text);
 }
 
@@ -43,15 +43,15 @@ std::filesystem::path patchesProgramPath() {
              : programPath().parent_path() / "tintwell_patches.exe";
 }
 
-std::string ColourPatches::show(POINT topLeft, int size, const std::vector<Rgb>& colours) {
+std::string ColorPatches::show(POINT topLeft, int size, const std::vector<Rgb>& colors) {
   close();
   topLeft_ = topLeft;
   size_ = size;
-  colours_ = colours;
+  colors_ = colors;
   const std::filesystem::path program = patchesProgramPath();
   std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::to_wstring(topLeft.x) +
                              L" " + std::to_wstring(topLeft.y) + L" " + std::to_wstring(size);
-  for (const Rgb& colour : colours) commandLine += L" " + hexText(colour);
+  for (const Rgb& color : colors) commandLine += L" " + hexText(color);
 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -72,20 +72,20 @@ std::string ColourPatches::show(POINT topLeft, int size, const std::vector<Rgb>&
   return {};
 }
 
-POINT ColourPatches::centreOf(size_t index) const {
+POINT ColorPatches::centreOf(size_t index) const {
   return {topLeft_.x + static_cast<LONG>(index) * size_ + size_ / 2, topLeft_.y + size_ / 2};
 }
 
-bool ColourPatches::onScreen() const {
-  for (size_t index = 0; index < colours_.size(); ++index) {
+bool ColorPatches::onScreen() const {
+  for (size_t index = 0; index < colors_.size(); ++index) {
     const POINT centre = centreOf(index);
     const Screenshot spot = Screenshot::capture({centre.x, centre.y, centre.x + 1, centre.y + 1});
-    if (spot.pixel(0, 0) != colours_[index]) return false;
+    if (spot.pixel(0, 0) != colors_[index]) return false;
   }
   return true;
 }
 
-void ColourPatches::close() {
+void ColorPatches::close() {
   if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
     TerminateProcess(process_.get(), kTerminatedExitCode);
     WaitForSingleObject(process_.get(), kExitWaitMs);

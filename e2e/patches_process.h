@@ -14,16 +14,16 @@
 
 namespace tintwell::e2e {
 
-class ColourPatches {
+class ColorPatches {
  public:
-  ColourPatches() = default;
-  ColourPatches(const ColourPatches&) = delete;
-  ColourPatches& operator=(const ColourPatches&) = delete;
-  ~ColourPatches() { close(); }
+  ColorPatches() = default;
+  ColorPatches(const ColorPatches&) = delete;
+  ColorPatches& operator=(const ColorPatches&) = delete;
+  ~ColorPatches() { close(); }
 
   // Shows the colours left to right from the top-left corner and waits until
   // the screen holds them. On failure the reason, else an empty text.
-  std::string show(POINT topLeft, int size, const std::vector<Rgb>& colours);
+  std::string show(POINT topLeft, int size, const std::vector<Rgb>& colors);
   // Centre of a patch on the screen.
   POINT centreOf(size_t index) const;
   void close();
@@ -35,7 +35,7 @@ class ColourPatches {
   KernelHandle process_;
   POINT topLeft_{};
   int size_ = 0;
-  std::vector<Rgb> colours_;
+  std::vector<Rgb> colors_;
 };
 
 // $TINTWELL_PATCHES, else the one this build made, else beside tintwell.exe.

@@ -55,19 +55,19 @@ POINT farBottomRightOfScreen() {
 // Hue mode from the start colour: the matrix sets saturation and value from
 // the position divided in single precision.
 FieldTexts pickedOnHueMatrix(POINT onMatrix) {
-  ColourState colour;
-  colour.dHue = kStartHue;
-  colour.dSat = static_cast<float>(onMatrix.x) / kLastPixelF;
-  colour.dVal = 1.0 - static_cast<double>(static_cast<float>(onMatrix.y) / kLastPixelF);
-  return fieldTextsFor(colour);
+  ColorState color;
+  color.dHue = kStartHue;
+  color.dSat = static_cast<float>(onMatrix.x) / kLastPixelF;
+  color.dVal = 1.0 - static_cast<double>(static_cast<float>(onMatrix.y) / kLastPixelF);
+  return fieldTextsFor(color);
 }
 
 FieldTexts pickedOnHueStrip(int row) {
-  ColourState colour;
-  colour.dHue = (1.0 - row / static_cast<double>(kLastPixel)) * kFullCircle;
-  colour.dSat = 1.0;
-  colour.dVal = 1.0;
-  return fieldTextsFor(colour);
+  ColorState color;
+  color.dHue = (1.0 - row / static_cast<double>(kLastPixel)) * kFullCircle;
+  color.dSat = 1.0;
+  color.dVal = 1.0;
+  return fieldTextsFor(color);
 }
 
 class PickerTest : public TwinWindowTest {
@@ -210,9 +210,9 @@ TEST_F(PickerTest, MatrixDragClampsAtTheEdgesAndTheReleaseLeavesOneMarker) {
   EXPECT_EQ(changed, ringAround(kRelease)) << "one ring, centred on the release point";
   if (changed.empty()) return;
   const auto [firstX, firstY] = *changed.begin();
-  const Rgb ringColour = shot.pixel(matrix.left + firstX, matrix.top + firstY);
+  const Rgb ringColor = shot.pixel(matrix.left + firstX, matrix.top + firstY);
   for (const auto& [x, y] : changed) {
-    EXPECT_EQ(shot.pixel(matrix.left + x, matrix.top + y), ringColour)
+    EXPECT_EQ(shot.pixel(matrix.left + x, matrix.top + y), ringColor)
         << "(" << x << ", " << y << ")";
   }
 }
@@ -297,7 +297,7 @@ TEST_F(PickerTest, EachOptionRedrawsStripAndMatrixButNotTheFields) {
   EXPECT_TRUE(fieldsRead(typed));
 }
 
-TEST_F(PickerTest, PressInTheMatrixTakesTheColourShownThere) {
+TEST_F(PickerTest, PressInTheMatrixTakesTheColorShownThere) {
   const DrawingArea matrix = drawingArea("imgMatrix");
   const DrawingArea swatch = drawingArea("imgCurColor");
   struct Press {

@@ -93,7 +93,7 @@ class ReliabilitySoakTest : public InputTest {
   }
 
   static constexpr int kHexField = 6;
-  ColourPatches patches_;
+  ColorPatches patches_;
 };
 
 TEST_F(ReliabilitySoakTest, ReadsDragsAndLanguageSwitchesKeepMemoryFlat) {

@@ -26,7 +26,7 @@ namespace {
 
 struct Patch {
   const char* name;
-  Rgb colour;
+  Rgb color;
   // Hue, saturation, brightness, red, green, blue, hex, number; a grey
   // leaves the hue field as it was, so its rows hold the hue they follow.
   FieldTexts texts;
@@ -45,8 +45,8 @@ const Patch kSlate{
 
 // The order the patches stand in on the screen.
 enum PatchIndex : size_t { kAzureAt, kOrangeAt, kWhiteAt, kGreyAt, kSlateAt };
-const std::vector<Rgb> kPatchColours{kAzure.colour, kOrange.colour, kWhiteAfterOrange.colour,
-                                     kGreyAfterOrange.colour, kSlate.colour};
+const std::vector<Rgb> kPatchColors{kAzure.color, kOrange.color, kWhiteAfterOrange.color,
+                                    kGreyAfterOrange.color, kSlate.color};
 
 // Clear of the window, which Wine puts at the top-left corner.
 constexpr LONG kPatchesLeastLeft = 600;
@@ -71,7 +71,7 @@ class SamplingTest : public InputTest {
     GetWindowRect(app_.window(), &window);
     const POINT topLeft{std::max(kPatchesLeastLeft, window.right + kPatchesGap),
                         window.top + kPatchesGap};
-    ASSERT_EQ(patches_.show(topLeft, kPatchSize, kPatchColours), "");
+    ASSERT_EQ(patches_.show(topLeft, kPatchSize, kPatchColors), "");
     ASSERT_TRUE(bringToFront(app_.window())) << "the patches took the foreground";
   }
 
@@ -124,7 +124,7 @@ class SamplingTest : public InputTest {
 
   void pointAt(PatchIndex index) { ASSERT_TRUE(movePointer(patches_.centreOf(index))); }
 
-  ColourPatches patches_;
+  ColorPatches patches_;
 };
 
 TEST_F(SamplingTest, FieldsFollowThePixelUnderThePointerUntilAKeyUp) {
@@ -198,9 +198,9 @@ int arrowTop(const Screenshot& shot, int column) {
   return -1;
 }
 
-void sampleInTwin(fakes::HeadlessWindow& twin, const Rgb& colour) {
-  twin.platform.screen = [colour](int32_t, int32_t) {
-    return packRgb(colour.red, colour.green, colour.blue);
+void sampleInTwin(fakes::HeadlessWindow& twin, const Rgb& color) {
+  twin.platform.screen = [color](int32_t, int32_t) {
+    return packRgb(color.red, color.green, color.blue);
   };
   int16_t shiftCode = kShiftKeyCode;
   twin.form.Form_KeyDown(shiftCode, 0);
@@ -238,7 +238,7 @@ TEST_F(SamplingTest, StripArrowsAndMatrixFollowTheSample) {
   for (const auto& [index, name] : steps) {
     SCOPED_TRACE(name);
     pointAt(index);
-    sampleInTwin(twin, kPatchColours.at(index));
+    sampleInTwin(twin, kPatchColors.at(index));
     const Screenshot shot =
         waitForClientPicture([&](const Screenshot& picture) { return showsTwin(picture, twin); });
     EXPECT_TRUE(showsTwin(shot, twin));

@@ -82,9 +82,9 @@ bool SoakDriver::samplerTicks(int count) const {
 }
 
 POINT SoakDriver::inMatrix(POINT point) const {
-  const layout::ControlSpec& matrix = *layout::findControl("imgMatrix");
-  return app_.toScreen({matrix.left + layout::kSurfaceBorder + point.x,
-                        matrix.top + layout::kSurfaceBorder + point.y});
+  const layout::ControlDesign& matrix = *layout::findControl("imgMatrix");
+  return app_.toScreen(
+      {matrix.left + kSurfaceBorder + point.x, matrix.top + kSurfaceBorder + point.y});
 }
 
 // Each drag starts once the last one is through: TAB, queued behind the

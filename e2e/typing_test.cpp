@@ -43,13 +43,13 @@ class TypingTest : public TwinWindowTest {
     return testing::AssertionFailure() << "the caret is at " << shown << ", not " << position;
   }
 
-  testing::AssertionResult swatchPainted(const Screenshot& shot, Rgb colour) const {
+  testing::AssertionResult swatchPainted(const Screenshot& shot, Rgb color) const {
     const DrawingArea swatch = drawingArea("imgCurColor");
     for (int y = swatch.top; y < swatch.top + swatch.height; ++y) {
       for (int x = swatch.left; x < swatch.left + swatch.width; ++x) {
-        if (shot.pixel(x, y) != colour) {
+        if (shot.pixel(x, y) != color) {
           return testing::AssertionFailure() << "client (" << x << ", " << y << ") shows "
-                                             << shot.pixel(x, y) << ", not " << colour;
+                                             << shot.pixel(x, y) << ", not " << color;
         }
       }
     }
@@ -113,7 +113,7 @@ const auto kEntries = std::to_array<Entry>({
      kCaretUnchecked},
 });
 
-TEST_F(TypingTest, EachFieldSetsTheColourEverywhere) {
+TEST_F(TypingTest, EachFieldSetsTheColorEverywhere) {
   // The strip and the matrix of this dimension depend on all three values.
   chooseDimension(kBrightnessOption);
   ASSERT_FALSE(HasFatalFailure());
@@ -172,7 +172,7 @@ TEST_F(TypingTest, UnreadableEntriesCountAsZeroAndStayAsTyped) {
     const char* name;
     int index;
     const char* typed;
-    Rgb colour;
+    Rgb color;
   };
   constexpr auto kRows = std::to_array<Kept>({
       {"an emptied red field counts as 0", 3, "", {0, 0, 0}},
@@ -190,7 +190,7 @@ TEST_F(TypingTest, UnreadableEntriesCountAsZeroAndStayAsTyped) {
     EXPECT_TRUE(fieldsRead(twin_.fieldTexts()));
     const Screenshot shot = waitForTwinPicture();
     EXPECT_TRUE(showsTwinSurfaces(shot));
-    EXPECT_TRUE(swatchPainted(shot, row.colour));
+    EXPECT_TRUE(swatchPainted(shot, row.color));
   }
 }
 
@@ -208,7 +208,7 @@ TEST_F(TypingTest, TypingOneHsvFieldRereadsTheOthersAsShown) {
 
   typeInto(0, "200");
   ASSERT_FALSE(HasFatalFailure());
-  ColourState asShown;
+  ColorState asShown;
   asShown.dHue = 200.0;
   asShown.dSat = 0.5;
   asShown.dVal = 0.75;

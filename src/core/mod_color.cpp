@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "core/vocabulary.h"
+
 namespace tintwell {
 
 namespace {
 
 constexpr double kDegreesPerSector = 60.0;
-constexpr double kFullCircle = 360.0;
-constexpr double kChannelMax = 255.0;
 
 // The sum is formed by the caller, then scaled, then rounded; halves land on
 // the exact order of these operations. With saturation and value clamped

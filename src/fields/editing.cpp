@@ -12,10 +12,7 @@ namespace tintwell {
 
 namespace {
 
-constexpr double kPercent = 100.0;
-constexpr double kMaxHue = 360.0;
-constexpr int16_t kChannelMax = 255;
-constexpr int32_t kColorNumberMax = 16777215;
+constexpr auto kLargestChannel = static_cast<int16_t>(kChannelMax);
 
 }  // namespace
 
@@ -46,8 +43,8 @@ void frmColor::txtInp_Change(int16_t index) {
       dHue = 0.0;
       correctField(kHueField, "0");
     }
-    if (dHue > kMaxHue) {
-      dHue = kMaxHue;
+    if (dHue > kFullCircle) {
+      dHue = kFullCircle;
       correctField(kHueField, "360");
     }
     if (dSat < 0.0) {
@@ -78,8 +75,8 @@ void frmColor::txtInp_Change(int16_t index) {
         value = 0;
         correctField(field, "0");
       }
-      if (value > kChannelMax) {
-        value = kChannelMax;
+      if (value > kLargestChannel) {
+        value = kLargestChannel;
         correctField(field, "255");
       }
       channels[static_cast<size_t>(channel)] = value;

@@ -7,14 +7,13 @@ namespace tintwell {
 
 namespace {
 
-constexpr double kPercent = 100.0;
 constexpr int kNibble = 16;
 constexpr int32_t kGreenWeight = 256;
 constexpr int32_t kBlueWeight = 65536;
 
-std::string hexText(const ColourState& colour) {
+std::string hexText(const ColorState& color) {
   std::string text;
-  for (const int16_t channel : {colour.iRed, colour.iGreen, colour.iBlue}) {
+  for (const int16_t channel : {color.iRed, color.iGreen, color.iBlue}) {
     text += convInt2HexDigit(static_cast<int16_t>(channel / kNibble));
     text += convInt2HexDigit(static_cast<int16_t>(channel % kNibble));
   }
@@ -23,25 +22,24 @@ std::string hexText(const ColourState& colour) {
 
 }  // namespace
 
-std::string fieldText(int16_t index, const ColourState& colour) {
+std::string fieldText(int16_t index, const ColorState& color) {
   switch (index) {
     case kHueField:
-      return std::to_string(nearestInt32(colour.dHue));
+      return std::to_string(nearestInt32(color.dHue));
     case kSaturationField:
-      return std::to_string(nearestInt32(colour.dSat * kPercent));
+      return std::to_string(nearestInt32(color.dSat * kPercent));
     case kBrightnessField:
-      return std::to_string(nearestInt32(colour.dVal * kPercent));
+      return std::to_string(nearestInt32(color.dVal * kPercent));
     case kRedField:
-      return std::to_string(colour.iRed);
+      return std::to_string(color.iRed);
     case kGreenField:
-      return std::to_string(colour.iGreen);
+      return std::to_string(color.iGreen);
     case kBlueField:
-      return std::to_string(colour.iBlue);
+      return std::to_string(color.iBlue);
     case kHexField:
-      return hexText(colour);
+      return hexText(color);
     default:
-      return std::to_string(colour.iRed + kGreenWeight * colour.iGreen +
-                            kBlueWeight * colour.iBlue);
+      return std::to_string(color.iRed + kGreenWeight * color.iGreen + kBlueWeight * color.iBlue);
   }
 }
 

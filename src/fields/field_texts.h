@@ -2,23 +2,13 @@
 
 #include <string>
 
-#include "core/colour_state.h"
+#include "core/color_state.h"
+#include "core/vocabulary.h"
 
 namespace tintwell {
 
-enum FieldIndex : int16_t {
-  kHueField = 0,
-  kSaturationField,
-  kBrightnessField,
-  kRedField,
-  kGreenField,
-  kBlueField,
-  kHexField,
-  kColorNumberField
-};
-
 // The text a value field shows for the colour; the RGB fields read the
 // channel copies, so those must be derived first.
-std::string fieldText(int16_t index, const ColourState& colour);
+std::string fieldText(int16_t index, const ColorState& color);
 
 }  // namespace tintwell

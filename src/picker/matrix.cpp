@@ -9,8 +9,6 @@ namespace tintwell {
 
 namespace {
 
-constexpr int kHighestQuality = 0;
-constexpr int kLowestQuality = 2;
 constexpr int kStepOfHighest = 2;  // even the best quality samples every second pixel
 
 struct RingOffset {
@@ -54,7 +52,7 @@ int clampToSurface(int32_t value) {
 void frmColor::drawMatrix(bool bMarker) {
   // The list always holds a selection here; were it ever empty, the field
   // draws at High rather than sampling every pixel.
-  const int quality = MathClampLng3(kHighestQuality, kLowestQuality, cmbQuality().listIndex());
+  const int quality = MathClampLng3(kHighQuality, kLowQuality, cmbQuality().listIndex());
   const int step = quality + kStepOfHighest;
 
   PixelImage& field = imgMatrix().image();

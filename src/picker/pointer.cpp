@@ -6,9 +6,6 @@ namespace tintwell {
 
 namespace {
 
-constexpr double kChannelMax = 255.0;
-constexpr double kFullCircle = 360.0;
-
 float clampPosition(float position) {
   if (!(position >= 0.0f)) return 0.0f;  // NaN too
   if (position > static_cast<float>(kLastPixel)) return static_cast<float>(kLastPixel);
@@ -54,7 +51,7 @@ void frmColor::verticalStep() {
   imgArrowLeft().setTop(arrowTop);
   imgArrowRight().setTop(arrowTop);
 
-  const double fromTop = 1.0 - row / kChannelMax;
+  const double fromTop = 1.0 - row / kLastPosition;
   switch (iDim) {
     case kHue:
       dHue = fromTop * kFullCircle;
@@ -78,7 +75,7 @@ void frmColor::verticalStep() {
       convRGB2HSV(iRed, iGreen, iBlue);
       break;
   }
-  refreshInputs(-1);
+  refreshInputs(kNoField);
   drawMatrix(true);
 }
 
@@ -114,8 +111,8 @@ void frmColor::imgMatrix_MouseUp(int16_t, int16_t, float x, float y) {
 // Positions are divided in single precision, then used as doubles: this
 // inverts the matrix's sample formulas exactly as the field was drawn.
 void frmColor::imgMatrixClick(float x, float y, bool bDrawBig) {
-  const float across = static_cast<float>(clampPosition(x) / kChannelMax);
-  const float down = static_cast<float>(clampPosition(y) / kChannelMax);
+  const float across = static_cast<float>(clampPosition(x) / kLastPosition);
+  const float down = static_cast<float>(clampPosition(y) / kLastPosition);
   const double fromLeft = across;
   const double fromBottom = 1.0 - static_cast<double>(down);
 
@@ -148,7 +145,7 @@ void frmColor::imgMatrixClick(float x, float y, bool bDrawBig) {
       convRGB2HSV(iRed, iGreen, iBlue);
       break;
   }
-  refreshInputs(-1);
+  refreshInputs(kNoField);
   drawVertical();
   if (bDrawBig) drawMatrix(false);
 }

@@ -4,12 +4,6 @@
 
 namespace tintwell {
 
-namespace {
-constexpr PackedColor kBlueMask = 16711680;
-constexpr PackedColor kBlueDivisor = 65536;
-constexpr PackedColor kChannelMask = 255;
-}  // namespace
-
 // The key is left as it came, so it still reaches the focused control.
 void frmColor::Form_KeyDown(int16_t& keyCode, int16_t) {
   if (keyCode != kShiftKeyCode) return;
@@ -29,11 +23,8 @@ void frmColor::tmSampler_Timer() {
   const PackedColor color =
       modColorCapture::capturePixel(platform(), modColor::ptMouse.x, modColor::ptMouse.y);
   // An unreadable pixel (all bits set) splits into white.
-  const PackedColor red = color & kChannelMask;
-  const PackedColor green = (color >> 8) & kChannelMask;
-  const PackedColor blue = (color & kBlueMask) / kBlueDivisor;
-  convRGB2HSV(red, green, blue);
-  refreshInputs(-1);
+  convRGB2HSV(redOf(color), greenOf(color), blueOf(color));
+  refreshInputs(kNoField);
   drawVertical();
   drawMatrix(true);
 }

@@ -9,13 +9,11 @@
 #include <optional>
 #include <string>
 
-#include "core/colour_state.h"
+#include "core/color_state.h"
+#include "core/vocabulary.h"
 #include "shell/ports.h"
 
 namespace tintwell {
-
-inline constexpr int kFieldCount = 8;
-inline constexpr int kDimensionCount = 6;
 
 // The controls and services of one window, as the adapter or a test built them.
 struct FormControls {
@@ -41,7 +39,7 @@ struct FormControls {
   Platform& platform;
 };
 
-class frmColor : public ColourState {
+class frmColor : public ColorState {
  public:
   explicit frmColor(FormControls& controls) : controls_(controls) {}
   frmColor(const frmColor&) = delete;

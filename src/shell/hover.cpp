@@ -11,7 +11,6 @@ enum HoverItem : int16_t { kNothingLit = 0, kEnglishFlag, kHungarianFlag, kHomep
 
 constexpr PackedColor kHomepageRestColor = 0x555555;
 constexpr PackedColor kHomepageLitColor = 0x000000;
-constexpr int64_t kTwipsPerPixel = 15;  // fixed, whatever the display's real ratio
 
 // Screen pixels in twips, kept within 32 bits for any position the platform reports.
 int32_t toTwips(int32_t pixels) {

@@ -30,7 +30,7 @@ constexpr int kFlagHeight = 20;
 constexpr int kArrowWidth = 8;
 constexpr int kArrowHeight = 9;
 
-constexpr ControlSpec makeOption(int index, int top, int tabIndex, std::string_view caption) {
+constexpr ControlDesign makeOption(int index, int top, int tabIndex, std::string_view caption) {
   return {.name = "optDim",
           .index = index,
           .kind = optionButton,
@@ -44,8 +44,8 @@ constexpr ControlSpec makeOption(int index, int top, int tabIndex, std::string_v
           .checked = index == 0};
 }
 
-constexpr ControlSpec makeField(int index, int left, int top, int width, int tabIndex,
-                                int maxLength) {
+constexpr ControlDesign makeField(int index, int left, int top, int width, int tabIndex,
+                                  int maxLength) {
   return {.name = "txtInp",
           .index = index,
           .kind = textField,
@@ -55,14 +55,14 @@ constexpr ControlSpec makeField(int index, int left, int top, int width, int tab
           .height = kFieldHeight,
           .tabIndex = tabIndex,
           .font = kDefaultFont,
-          .foreColor = ColorSpec{ColorRole::fixed, 0},
+          .foreColor = ColorDesign{ColorRole::fixed, 0},
           .backColor = kSystemWindow,
           .maxLength = maxLength,
           .controlId = txtInpId(index)};
 }
 
-constexpr ControlSpec makePicture(std::string_view name, int left, int top, int width, int height,
-                                  Art art) {
+constexpr ControlDesign makePicture(std::string_view name, int left, int top, int width, int height,
+                                    Art art) {
   return {.name = name,
           .kind = ControlKind::picture,
           .left = left,
@@ -72,8 +72,8 @@ constexpr ControlSpec makePicture(std::string_view name, int left, int top, int 
           .art = art};
 }
 
-constexpr ControlSpec makeUnitLabel(std::string_view name, int left, int top, int width,
-                                    int tabIndex, std::string_view caption, FontSpec font) {
+constexpr ControlDesign makeUnitLabel(std::string_view name, int left, int top, int width,
+                                      int tabIndex, std::string_view caption, FontDesign font) {
   constexpr int kUnitLabelHeight = 14;
   return {.name = name,
           .kind = label,
@@ -87,7 +87,7 @@ constexpr ControlSpec makeUnitLabel(std::string_view name, int left, int top, in
           .autoSize = true};
 }
 
-constexpr ControlSpec makeLine(std::string_view name, int top, ColorSpec color) {
+constexpr ControlDesign makeLine(std::string_view name, int top, ColorDesign color) {
   return {.name = name,
           .kind = ControlKind::line,
           .left = 0,
@@ -99,90 +99,90 @@ constexpr ControlSpec makeLine(std::string_view name, int top, ColorSpec color) 
 
 constexpr std::array kControls{
     // Header band.
-    ControlSpec{
+    ControlDesign{
         .name = "Shape1", .kind = shape, .width = kBandWidth, .height = 73, .backColor = kWhite},
     makeLine("Line1", 70, kButtonShadow),
-    ControlSpec{.name = "lblTitle",
-                .kind = label,
-                .left = 8,
-                .top = 8,
-                .width = 82,
-                .height = 25,
-                .tabIndex = 14,
-                .caption = "Title text",
-                .font = kGeorgiaTitle,
-                .backColor = kSystemWindow,
-                .autoSize = true},
+    ControlDesign{.name = "lblTitle",
+                  .kind = label,
+                  .left = 8,
+                  .top = 8,
+                  .width = 82,
+                  .height = 25,
+                  .tabIndex = 14,
+                  .caption = "Title text",
+                  .font = kGeorgiaTitle,
+                  .backColor = kSystemWindow,
+                  .autoSize = true},
     makePicture("Image2", 10, 41, 16, 16, Art::makerLogo),
-    ControlSpec{.name = "Label10",
-                .kind = label,
-                .left = 32,
-                .top = 41,
-                .width = 106,
-                .height = 16,
-                .tabIndex = 15,
-                .caption = kMakerCredit,
-                .font = kArialBigBold,
-                .backColor = kSystemWindow,
-                .autoSize = true},
-    ControlSpec{.name = "lblVersion",
-                .kind = label,
-                .left = 391,
-                .top = 32,
-                .width = 42,
-                .height = 14,
-                .tabIndex = 26,
-                .caption = "version",
-                .font = kArialBold,
-                .foreColor = kSilver,
-                .backColor = kWhite,
-                .alignment = Alignment::right,
-                .autoSize = true},
-    ControlSpec{.name = "lblHomepage",
-                .kind = label,
-                .left = 328,
-                .top = 52,
-                .width = 105,
-                .height = 17,
-                .tabIndex = 16,
-                .caption = kHomepageText,
-                .font = kArialBold,
-                .backColor = kSystemWindow,
-                .alignment = Alignment::right},
+    ControlDesign{.name = "Label10",
+                  .kind = label,
+                  .left = 32,
+                  .top = 41,
+                  .width = 106,
+                  .height = 16,
+                  .tabIndex = 15,
+                  .caption = kMakerCredit,
+                  .font = kArialBigBold,
+                  .backColor = kSystemWindow,
+                  .autoSize = true},
+    ControlDesign{.name = "lblVersion",
+                  .kind = label,
+                  .left = 391,
+                  .top = 32,
+                  .width = 42,
+                  .height = 14,
+                  .tabIndex = 26,
+                  .caption = "version",
+                  .font = kArialBold,
+                  .foreColor = kSilver,
+                  .backColor = kWhite,
+                  .alignment = Alignment::right,
+                  .autoSize = true},
+    ControlDesign{.name = "lblHomepage",
+                  .kind = label,
+                  .left = 328,
+                  .top = 52,
+                  .width = 105,
+                  .height = 17,
+                  .tabIndex = 16,
+                  .caption = kHomepageText,
+                  .font = kArialBold,
+                  .backColor = kSystemWindow,
+                  .alignment = Alignment::right},
     makePicture("imgLangENG", 390, 4, kFlagWidth, kFlagHeight, Art::flagEnglish),
     makePicture("imgLangHUN", 414, 4, kFlagWidth, kFlagHeight, Art::flagHungarian),
     makePicture("imgLangENG_hl", 280, 8, kFlagWidth, kFlagHeight, Art::flagEnglishPale),
     makePicture("imgLangHUN_hl", 304, 8, kFlagWidth, kFlagHeight, Art::flagHungarianPale),
 
     // Picker area.
-    ControlSpec{.name = "imgMatrix",
-                .kind = surface,
-                .left = 8,
-                .top = 88,
-                .width = 260,
-                .height = 260,
-                .tabIndex = 0,
-                .controlId = kImgMatrixId,
-                .pointer = Pointer::ring},
-    ControlSpec{.name = "imgVertical",
-                .kind = surface,
-                .left = 280,
-                .top = 88,
-                .width = 25,
-                .height = 260,
-                .tabIndex = 1,
-                .controlId = kImgVerticalId},
+    ControlDesign{.name = "imgMatrix",
+                  .kind = surface,
+                  .left = 8,
+                  .top = 88,
+                  .width = 260,
+                  .height = 260,
+                  .tabIndex = 0,
+                  .controlId = kImgMatrixId,
+                  .pointer = Pointer::ring},
+    ControlDesign{.name = "imgVertical",
+                  .kind = surface,
+                  .left = 280,
+                  .top = 88,
+                  .width = 25,
+                  .height = 260,
+                  .tabIndex = 1,
+                  .controlId = kImgVerticalId},
     makePicture("imgArrowLeft", 271, 96, kArrowWidth, kArrowHeight, Art::arrowLeft),
     makePicture("imgArrowRight", 305, 96, kArrowWidth, kArrowHeight, Art::arrowRight),
-    ControlSpec{.name = "imgCurColor",
-                .kind = surface,
-                .left = 336,
-                .top = 88,
-                .width = 89,
-                .height = 49,
-                .tabIndex = 11,
-                .controlId = kImgCurColorId,
-                .scaleUnit = ScaleUnit::twips},
+    ControlDesign{.name = "imgCurColor",
+                  .kind = surface,
+                  .left = 336,
+                  .top = 88,
+                  .width = 89,
+                  .height = 49,
+                  .tabIndex = 11,
+                  .controlId = kImgCurColorId,
+                  .scaleUnit = ScaleUnit::twips},
 
     // Value fields and dimension options.
     makeOption(0, 162, 17, "H:"),
@@ -206,36 +206,36 @@ constexpr std::array kControls{
     makeUnitLabel("Label1", 312, 363, 22, 25, "BGR", kArialWestern),
 
     // Bottom area.
-    ControlSpec{.name = "lblQuality",
-                .kind = label,
-                .left = 8,
-                .top = 363,
-                .width = 137,
-                .height = 17,
-                .tabIndex = 27,
-                .caption = "lblQuality",
-                .font = kDefaultFont},
-    ControlSpec{.name = "cmbQuality",
-                .kind = dropDownList,
-                .left = 152,
-                .top = 360,
-                .width = 113,
-                .height = 21,
-                .tabIndex = 28,
-                .font = kDefaultFont,
-                .controlId = kCmbQualityId},
+    ControlDesign{.name = "lblQuality",
+                  .kind = label,
+                  .left = 8,
+                  .top = 363,
+                  .width = 137,
+                  .height = 17,
+                  .tabIndex = 27,
+                  .caption = "lblQuality",
+                  .font = kDefaultFont},
+    ControlDesign{.name = "cmbQuality",
+                  .kind = dropDownList,
+                  .left = 152,
+                  .top = 360,
+                  .width = 113,
+                  .height = 21,
+                  .tabIndex = 28,
+                  .font = kDefaultFont,
+                  .controlId = kCmbQualityId},
     makeLine("Line2", 391, kButtonShadow),
     makeLine("Line3", 392, kWhite),
     makePicture("Image1", 8, 400, 18, 18, Art::eyedropper),
-    ControlSpec{.name = "lblTintwell",
-                .kind = label,
-                .left = 32,
-                .top = 402,
-                .width = 409,
-                .height = 17,
-                .tabIndex = 24,
-                .caption = "press or hold shift key to get color from below the cursor",
-                .font = kDefaultFont},
+    ControlDesign{.name = "lblTintwell",
+                  .kind = label,
+                  .left = 32,
+                  .top = 402,
+                  .width = 409,
+                  .height = 17,
+                  .tabIndex = 24,
+                  .caption = "press or hold shift key to get color from below the cursor",
+                  .font = kDefaultFont},
 };
 
 // Back to front.
@@ -248,37 +248,38 @@ constexpr auto kPaintingOrderNames = std::to_array<std::string_view>(
 constexpr size_t countWindowed() {
   return static_cast<size_t>(
       std::count_if(kControls.begin(), kControls.end(),
-                    [](const ControlSpec& design) { return isWindowed(design.kind); }));
+                    [](const ControlDesign& design) { return isWindowed(design.kind); }));
 }
 
 constexpr std::array kTimers{
-    TimerSpec{.name = "tmSampler", .timerId = 1, .intervalMs = 33, .enabledAtCreation = true},
-    TimerSpec{.name = "tmrLang", .timerId = 2, .intervalMs = 100, .enabledAtCreation = false},
+    TimerDesign{.name = "tmSampler", .timerId = 1, .intervalMs = 33, .enabledAtCreation = true},
+    TimerDesign{.name = "tmrLang", .timerId = 2, .intervalMs = 100, .enabledAtCreation = false},
 };
 
 }  // namespace
 
-std::span<const ControlSpec> controls() {
+std::span<const ControlDesign> controls() {
   return kControls;
 }
 
-std::span<const ControlSpec* const> windowedControls() {
+std::span<const ControlDesign* const> windowedControls() {
   static const auto ordered = [] {
-    std::array<const ControlSpec*, countWindowed()> result{};
+    std::array<const ControlDesign*, countWindowed()> result{};
     auto out = result.begin();
-    for (const ControlSpec& design : kControls) {
+    for (const ControlDesign& design : kControls) {
       if (isWindowed(design.kind)) *out++ = &design;
     }
-    std::sort(result.begin(), result.end(),
-              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    std::sort(result.begin(), result.end(), [](const ControlDesign* a, const ControlDesign* b) {
+      return a->tabIndex < b->tabIndex;
+    });
     return result;
   }();
   return ordered;
 }
 
-std::span<const ControlSpec* const> paintingOrder() {
+std::span<const ControlDesign* const> paintingOrder() {
   static const auto ordered = [] {
-    std::array<const ControlSpec*, kPaintingOrderNames.size()> result{};
+    std::array<const ControlDesign*, kPaintingOrderNames.size()> result{};
     std::transform(kPaintingOrderNames.begin(), kPaintingOrderNames.end(), result.begin(),
                    [](std::string_view name) { return findControl(name); });
     return result;
@@ -286,14 +287,14 @@ std::span<const ControlSpec* const> paintingOrder() {
   return ordered;
 }
 
-const ControlSpec* findControl(std::string_view name, int index) {
+const ControlDesign* findControl(std::string_view name, int index) {
   const auto found = std::find_if(
       kControls.begin(), kControls.end(),
-      [&](const ControlSpec& design) { return design.name == name && design.index == index; });
+      [&](const ControlDesign& design) { return design.name == name && design.index == index; });
   return found == kControls.end() ? nullptr : &*found;
 }
 
-std::span<const TimerSpec> timers() {
+std::span<const TimerDesign> timers() {
   return kTimers;
 }
 

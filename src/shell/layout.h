@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "core/packed_color.h"
+#include "core/vocabulary.h"
 
 namespace tintwell::layout {
 
@@ -20,7 +21,6 @@ inline constexpr std::string_view kSurfaceClassName = "TintwellSurface";
 inline constexpr std::string_view kInitialCaption = "Form1";
 inline constexpr int kClientWidth = 438;
 inline constexpr int kClientHeight = 426;
-inline constexpr int kTwipsPerPixel = 15;
 
 // Control IDs of the windowed controls; windowless ones have none.
 inline constexpr int kNoControlId = 0;
@@ -40,8 +40,6 @@ constexpr int optDimId(int index) {
 inline constexpr int kNoGroupIndex = -1;
 inline constexpr int kNoTabIndex = -1;
 inline constexpr int kNoMaxLength = 0;
-// The sunken border of the drawing surfaces, on each side.
-inline constexpr int kSurfaceBorder = 2;
 
 enum class ControlKind {
   shape,         // filled rectangle, windowless
@@ -67,16 +65,16 @@ enum class ColorRole {
   buttonShadow,
   window,
 };
-struct ColorSpec {
+struct ColorDesign {
   ColorRole role = ColorRole::fixed;
   PackedColor rgb = 0;
 };
-inline constexpr ColorSpec kButtonFace{ColorRole::buttonFace, 0};
-inline constexpr ColorSpec kButtonText{ColorRole::buttonText, 0};
-inline constexpr ColorSpec kButtonShadow{ColorRole::buttonShadow, 0};
-inline constexpr ColorSpec kSystemWindow{ColorRole::window, 0};
-inline constexpr ColorSpec kWhite{ColorRole::fixed, packRgb(255, 255, 255)};
-inline constexpr ColorSpec kSilver{ColorRole::fixed, packRgb(192, 192, 192)};
+inline constexpr ColorDesign kButtonFace{ColorRole::buttonFace, 0};
+inline constexpr ColorDesign kButtonText{ColorRole::buttonText, 0};
+inline constexpr ColorDesign kButtonShadow{ColorRole::buttonShadow, 0};
+inline constexpr ColorDesign kSystemWindow{ColorRole::window, 0};
+inline constexpr ColorDesign kWhite{ColorRole::fixed, packRgb(255, 255, 255)};
+inline constexpr ColorDesign kSilver{ColorRole::fixed, packRgb(192, 192, 192)};
 
 enum class FontFace {
   defaultGui,  // the platform's default dialog font at its default size
@@ -90,27 +88,28 @@ inline constexpr int kPixelsPerInch = 96;
 inline constexpr int kRegularSize = 825;  // hundredths of a point
 inline constexpr int kCreditSize = 975;
 inline constexpr int kTitleSize = 1575;
-struct FontSpec {
+struct FontDesign {
   FontFace face = FontFace::arial;
   int hundredthsOfPoint = kRegularSize;
   bool bold = false;
   int charset = kCentralEuropeanCharset;
 };
 // Character height in pixels at 96 dots per inch, nearest.
-constexpr int fontPixelHeight(const FontSpec& font) {
+constexpr int fontPixelHeight(const FontDesign& font) {
   constexpr int kHundred = 100;
   const int scaled = font.hundredthsOfPoint * kPixelsPerInch;
   const int divisor = kPointsPerInch * kHundred;
   return (scaled + divisor / 2) / divisor;
 }
-inline constexpr FontSpec kDefaultFont{FontFace::defaultGui, 0, false, kWesternCharset};
-inline constexpr FontSpec kArial{};
-inline constexpr FontSpec kArialBold{FontFace::arial, kRegularSize, true, kCentralEuropeanCharset};
-inline constexpr FontSpec kArialWestern{FontFace::arial, kRegularSize, false, kWesternCharset};
-inline constexpr FontSpec kArialBigBold{FontFace::arial, kCreditSize, true,
-                                        kCentralEuropeanCharset};
-inline constexpr FontSpec kGeorgiaTitle{FontFace::georgia, kTitleSize, false,
-                                        kCentralEuropeanCharset};
+inline constexpr FontDesign kDefaultFont{FontFace::defaultGui, 0, false, kWesternCharset};
+inline constexpr FontDesign kArial{};
+inline constexpr FontDesign kArialBold{FontFace::arial, kRegularSize, true,
+                                       kCentralEuropeanCharset};
+inline constexpr FontDesign kArialWestern{FontFace::arial, kRegularSize, false, kWesternCharset};
+inline constexpr FontDesign kArialBigBold{FontFace::arial, kCreditSize, true,
+                                          kCentralEuropeanCharset};
+inline constexpr FontDesign kGeorgiaTitle{FontFace::georgia, kTitleSize, false,
+                                          kCentralEuropeanCharset};
 
 enum class Alignment { left, right };
 
@@ -132,7 +131,7 @@ enum class Pointer { arrow, ring };
 // The unit a surface reports its inner size in.
 enum class ScaleUnit { pixels, twips };
 
-struct ControlSpec {
+struct ControlDesign {
   std::string_view name = {};
   int index = kNoGroupIndex;  // member index within a control group
   ControlKind kind = ControlKind::label;
@@ -142,9 +141,9 @@ struct ControlSpec {
   int height = 0;
   int tabIndex = kNoTabIndex;
   std::string_view caption = {};
-  FontSpec font = kArial;
-  ColorSpec foreColor = kButtonText;
-  ColorSpec backColor = kButtonFace;  // shapes and lines: their one colour
+  FontDesign font = kArial;
+  ColorDesign foreColor = kButtonText;
+  ColorDesign backColor = kButtonFace;  // shapes and lines: their one colour
   Alignment alignment = Alignment::left;
   bool autoSize = false;  // labels that size themselves to their text
   int maxLength = kNoMaxLength;
@@ -156,20 +155,20 @@ struct ControlSpec {
 };
 
 // Every control of the window, windowed ones in tab order.
-std::span<const ControlSpec> controls();
+std::span<const ControlDesign> controls();
 // The windowed controls, in tab order (the order they are created in).
-std::span<const ControlSpec* const> windowedControls();
+std::span<const ControlDesign* const> windowedControls();
 // The windowless controls, back to front.
-std::span<const ControlSpec* const> paintingOrder();
+std::span<const ControlDesign* const> paintingOrder();
 // The control of that name and group index; nullptr when there is none.
-const ControlSpec* findControl(std::string_view name, int index = kNoGroupIndex);
+const ControlDesign* findControl(std::string_view name, int index = kNoGroupIndex);
 
-struct TimerSpec {
+struct TimerDesign {
   std::string_view name = {};
   int timerId = 0;
   int intervalMs = 0;
   bool enabledAtCreation = false;
 };
-std::span<const TimerSpec> timers();
+std::span<const TimerDesign> timers();
 
 }  // namespace tintwell::layout

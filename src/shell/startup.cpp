@@ -8,9 +8,6 @@ namespace tintwell {
 namespace {
 constexpr double kInitialHue = 360.0;  // red, but shown as 360 rather than 0
 constexpr int kFlagMargin = 3;
-constexpr int32_t kDefaultQuality = 0;
-constexpr int32_t kLowestQualityIndex = 0;
-constexpr int32_t kHighestQualityIndex = 2;
 }  // namespace
 
 void frmColor::Form_Load() {
@@ -29,11 +26,11 @@ void frmColor::Form_Load() {
   applyLanguage(ReadLanguage(platform().registry()));
   // The list has its entries only once the captions are applied.
   const int32_t quality =
-      ReadAppSetting(platform().registry(), kQualitySubKey, kQualityValueName, kDefaultQuality);
+      ReadAppSetting(platform().registry(), kQualitySubKey, kQualityValueName, kHighQuality);
   cmbQuality().setListIndex(
-      static_cast<int16_t>(MathClampLng3(kLowestQualityIndex, kHighestQualityIndex, quality)));
+      static_cast<int16_t>(MathClampLng3(kHighQuality, kLowQuality, quality)));
 
-  refreshInputs(-1);
+  refreshInputs(kNoField);
   bInpFocus = false;
   drawVertical();
   drawMatrix(true);

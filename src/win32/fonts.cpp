@@ -6,7 +6,7 @@ namespace tintwell::win32 {
 
 namespace {
 
-bool sameSpec(const layout::FontSpec& a, const layout::FontSpec& b) {
+bool sameDesign(const layout::FontDesign& a, const layout::FontDesign& b) {
   return a.face == b.face && a.hundredthsOfPoint == b.hundredthsOfPoint && a.bold == b.bold &&
          a.charset == b.charset;
 }
@@ -15,7 +15,7 @@ bool sameSpec(const layout::FontSpec& a, const layout::FontSpec& b) {
 
 // The family bits let a system without the face (Wine) pick a metric
 // compatible substitute instead of any font at all.
-LOGFONTW logFontOf(const layout::FontSpec& design, bool underline) {
+LOGFONTW logFontOf(const layout::FontDesign& design, bool underline) {
   LOGFONTW font{};
   if (design.face == layout::FontFace::defaultGui) {
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
@@ -34,9 +34,9 @@ LOGFONTW logFontOf(const layout::FontSpec& design, bool underline) {
   return font;
 }
 
-HFONT FontCache::get(const layout::FontSpec& design, bool underline) {
+HFONT FontCache::get(const layout::FontDesign& design, bool underline) {
   for (const Entry& entry : entries_) {
-    if (entry.underline == underline && sameSpec(entry.design, design)) return entry.font.get();
+    if (entry.underline == underline && sameDesign(entry.design, design)) return entry.font.get();
   }
   const LOGFONTW logFont = logFontOf(design, underline);
   entries_.push_back(Entry{design, underline, Font(CreateFontIndirectW(&logFont))});

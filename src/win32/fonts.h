@@ -14,17 +14,17 @@ namespace tintwell::win32 {
 
 class FontCache {
  public:
-  HFONT get(const layout::FontSpec& design, bool underline);
+  HFONT get(const layout::FontDesign& design, bool underline);
 
  private:
   struct Entry {
-    layout::FontSpec design;
+    layout::FontDesign design;
     bool underline;
     Font font;
   };
   std::vector<Entry> entries_;
 };
 
-LOGFONTW logFontOf(const layout::FontSpec& design, bool underline);
+LOGFONTW logFontOf(const layout::FontDesign& design, bool underline);
 
 }  // namespace tintwell::win32

@@ -17,8 +17,8 @@ constexpr int kLargeIconSize = 32;
 // Room for the three entries when the list drops down.
 constexpr int kDropDownListExtra = 120;
 
-const layout::TimerSpec& timerSpec(std::string_view name) {
-  for (const layout::TimerSpec& timer : layout::timers()) {
+const layout::TimerDesign& timerDesign(std::string_view name) {
+  for (const layout::TimerDesign& timer : layout::timers()) {
     if (timer.name == name) return timer;
   }
   return layout::timers().front();
@@ -81,7 +81,7 @@ bool MainWindow::createWindow() {
 
 // Created in tab order, which is also the order the dialog keys follow.
 void MainWindow::createChildren() {
-  for (const layout::ControlSpec* design : layout::windowedControls()) {
+  for (const layout::ControlDesign* design : layout::windowedControls()) {
     const HWND child = createChild(*design);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(design->font, false)),
                  FALSE);
@@ -103,15 +103,15 @@ void MainWindow::createChildren() {
         break;
     }
   }
-  const layout::TimerSpec& sampler = timerSpec("tmSampler");
-  const layout::TimerSpec& hover = timerSpec("tmrLang");
+  const layout::TimerDesign& sampler = timerDesign("tmSampler");
+  const layout::TimerDesign& hover = timerDesign("tmrLang");
   tmSampler_ = std::make_unique<WindowTimer>(window_, sampler.timerId, sampler.intervalMs);
   tmrLang_ = std::make_unique<WindowTimer>(window_, hover.timerId, hover.intervalMs);
   tmSampler_->setEnabled(sampler.enabledAtCreation);
   tmrLang_->setEnabled(hover.enabledAtCreation);
 }
 
-HWND MainWindow::createChild(const layout::ControlSpec& design) {
+HWND MainWindow::createChild(const layout::ControlDesign& design) {
   constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
   const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.controlId));
   const std::wstring caption = toWide(design.caption);
@@ -259,7 +259,7 @@ int MainWindow::scaleWidth() const {
 OuterRect MainWindow::outerRect() const {
   RECT area{};
   GetWindowRect(window_, &area);
-  constexpr float kTwips = static_cast<float>(layout::kTwipsPerPixel);
+  constexpr float kTwips = static_cast<float>(kTwipsPerPixel);
   return OuterRect{static_cast<float>(area.left) * kTwips, static_cast<float>(area.top) * kTwips,
                    static_cast<float>(area.right - area.left) * kTwips,
                    static_cast<float>(area.bottom - area.top) * kTwips};

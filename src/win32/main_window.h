@@ -48,7 +48,7 @@ class MainWindow final : public FormWindow, private FieldEvents, private Surface
 
   bool createWindow();
   void createChildren();
-  HWND createChild(const layout::ControlSpec& design);
+  HWND createChild(const layout::ControlDesign& design);
   void fitDropDownHeight(HWND combo, int height);
   void connectForm();
 

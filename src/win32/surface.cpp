@@ -10,7 +10,7 @@ namespace tintwell::win32 {
 
 namespace {
 
-constexpr int kBorders = 2 * layout::kSurfaceBorder;
+constexpr int kBorders = 2 * kSurfaceBorder;
 constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
 
 int16_t buttonsHeld(WPARAM keys) {
@@ -32,8 +32,8 @@ int16_t modifierMask() {
   return mask;
 }
 
-SurfaceWindow::SurfaceWindow(const layout::ControlSpec& design, SurfaceEvents& events)
-    : spec_(design), events_(events), image_(design.width - kBorders, design.height - kBorders) {}
+SurfaceWindow::SurfaceWindow(const layout::ControlDesign& design, SurfaceEvents& events)
+    : design_(design), events_(events), image_(design.width - kBorders, design.height - kBorders) {}
 
 void SurfaceWindow::registerClass(HINSTANCE instance) {
   const std::wstring name = toWide(layout::kSurfaceClassName);
@@ -47,15 +47,15 @@ void SurfaceWindow::registerClass(HINSTANCE instance) {
 }
 
 HWND SurfaceWindow::create(HWND parent, HINSTANCE instance) {
-  if (spec_.pointer == layout::Pointer::ring) {
+  if (design_.pointer == layout::Pointer::ring) {
     pointer_ = static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_MATRIX_POINTER),
                                                IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
   }
   const std::wstring className = toWide(layout::kSurfaceClassName);
   CreateWindowExW(WS_EX_CLIENTEDGE, className.c_str(), L"",
-                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP, spec_.left, spec_.top, spec_.width,
-                  spec_.height, parent,
-                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec_.controlId)), instance, this);
+                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP, design_.left, design_.top,
+                  design_.width, design_.height, parent,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(design_.controlId)), instance, this);
   return window_;
 }
 
@@ -156,7 +156,7 @@ void SurfaceWindow::show(HDC target) const {
 }
 
 RECT SurfaceWindow::outer() const {
-  RECT area{spec_.left, spec_.top, spec_.left + spec_.width, spec_.top + spec_.height};
+  RECT area{design_.left, design_.top, design_.left + design_.width, design_.top + design_.height};
   if (window_ != nullptr && GetWindowRect(window_, &area)) {
     MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&area), 2);
   }
@@ -174,7 +174,7 @@ int SurfaceWindow::height() const {
 }
 
 int SurfaceWindow::inScaleUnit(int pixels) const {
-  return spec_.scaleUnit == layout::ScaleUnit::twips ? pixels * layout::kTwipsPerPixel : pixels;
+  return design_.scaleUnit == layout::ScaleUnit::twips ? pixels * kTwipsPerPixel : pixels;
 }
 
 int SurfaceWindow::scaleWidth() const {

@@ -15,14 +15,6 @@ class SurfaceWindow;
 
 enum class MouseAction { down, move, up };
 
-// Button codes and modifier mask as the handlers take them.
-inline constexpr int16_t kLeftButton = 1;
-inline constexpr int16_t kRightButton = 2;
-inline constexpr int16_t kMiddleButton = 4;
-inline constexpr int16_t kShiftMask = 1;
-inline constexpr int16_t kCtrlMask = 2;
-inline constexpr int16_t kAltMask = 4;
-
 int16_t modifierMask();
 
 // Where a surface reports its pointer events, in client pixels.
@@ -37,7 +29,7 @@ class SurfaceEvents {
 
 class SurfaceWindow final : public Surface {
  public:
-  SurfaceWindow(const layout::ControlSpec& design, SurfaceEvents& events);
+  SurfaceWindow(const layout::ControlDesign& design, SurfaceEvents& events);
   SurfaceWindow(const SurfaceWindow&) = delete;
   SurfaceWindow& operator=(const SurfaceWindow&) = delete;
 
@@ -45,7 +37,7 @@ class SurfaceWindow final : public Surface {
   // Creates the child window; its client area must match the image.
   HWND create(HWND parent, HINSTANCE instance);
 
-  const layout::ControlSpec& design() const { return spec_; }
+  const layout::ControlDesign& design() const { return design_; }
   HWND handle() const { return window_; }
 
   PixelImage& image() override { return image_; }
@@ -65,7 +57,7 @@ class SurfaceWindow final : public Surface {
   RECT outer() const;  // in the parent's client pixels
   int inScaleUnit(int pixels) const;
 
-  const layout::ControlSpec& spec_;
+  const layout::ControlDesign& design_;
   SurfaceEvents& events_;
   PixelImage image_;
   HWND window_ = nullptr;

@@ -44,7 +44,7 @@ RECT unionOf(const RECT& a, const RECT& b) {
 
 }  // namespace
 
-COLORREF colorOf(const layout::ColorSpec& color) {
+COLORREF colorOf(const layout::ColorDesign& color) {
   switch (color.role) {
     case layout::ColorRole::buttonFace:
       return GetSysColor(COLOR_BTNFACE);
@@ -62,20 +62,20 @@ COLORREF colorOf(const layout::ColorSpec& color) {
 
 // ---- WindowlessControl -------------------------------------------------
 
-WindowlessControl::WindowlessControl(WindowlessLayer& layer, const layout::ControlSpec& design)
+WindowlessControl::WindowlessControl(WindowlessLayer& layer, const layout::ControlDesign& design)
     : left_(design.left),
       top_(design.top),
       width_(design.width),
       height_(design.height),
       layer_(layer),
-      spec_(design) {}
+      design_(design) {}
 
 RECT WindowlessControl::bounds() const {
   return RECT{left_, top_, left_ + width_, top_ + height_};
 }
 
 bool WindowlessControl::takesPointer() const {
-  return spec_.kind == layout::ControlKind::label || spec_.kind == layout::ControlKind::picture;
+  return design_.kind == layout::ControlKind::label || design_.kind == layout::ControlKind::picture;
 }
 
 void WindowlessControl::place(int left, int top, int width, int height) {
@@ -107,7 +107,7 @@ void FilledRectangle::paint(HDC target) const {
 
 // ---- WindowlessLabel ---------------------------------------------------
 
-WindowlessLabel::WindowlessLabel(WindowlessLayer& layer, const layout::ControlSpec& design)
+WindowlessLabel::WindowlessLabel(WindowlessLayer& layer, const layout::ControlDesign& design)
     : WindowlessControl(layer, design), caption_(design.caption) {
   fitToText();
 }
@@ -158,7 +158,7 @@ void WindowlessLabel::paint(HDC target) const {
 
 // ---- WindowlessPicture -------------------------------------------------
 
-WindowlessPicture::WindowlessPicture(WindowlessLayer& layer, const layout::ControlSpec& design)
+WindowlessPicture::WindowlessPicture(WindowlessLayer& layer, const layout::ControlDesign& design)
     : WindowlessControl(layer, design), keyed_(false) {
   if (const ArtResource* resource = resourceOf(design.art)) {
     art_ = Bitmap(
@@ -184,7 +184,7 @@ void WindowlessPicture::paint(HDC target) const {
 
 WindowlessLayer::WindowlessLayer(HINSTANCE instance, FontCache& fonts)
     : instance_(instance), fonts_(fonts) {
-  for (const layout::ControlSpec* design : layout::paintingOrder()) {
+  for (const layout::ControlDesign* design : layout::paintingOrder()) {
     switch (design->kind) {
       case layout::ControlKind::label:
         controls_.push_back(std::make_unique<WindowlessLabel>(*this, *design));

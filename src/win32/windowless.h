@@ -23,12 +23,12 @@ class WindowlessLayer;
 
 class WindowlessControl {
  public:
-  WindowlessControl(WindowlessLayer& layer, const layout::ControlSpec& design);
+  WindowlessControl(WindowlessLayer& layer, const layout::ControlDesign& design);
   virtual ~WindowlessControl() = default;
   WindowlessControl(const WindowlessControl&) = delete;
   WindowlessControl& operator=(const WindowlessControl&) = delete;
 
-  const layout::ControlSpec& design() const { return spec_; }
+  const layout::ControlDesign& design() const { return design_; }
   RECT bounds() const;
   bool isVisible() const { return visible_; }
   // Labels and pictures take pointer events; lines and the band do not.
@@ -49,7 +49,7 @@ class WindowlessControl {
 
  private:
   WindowlessLayer& layer_;
-  const layout::ControlSpec& spec_;
+  const layout::ControlDesign& design_;
   bool visible_ = true;
 };
 
@@ -62,7 +62,7 @@ class FilledRectangle final : public WindowlessControl {
 
 class WindowlessLabel final : public WindowlessControl, public Label {
  public:
-  WindowlessLabel(WindowlessLayer& layer, const layout::ControlSpec& design);
+  WindowlessLabel(WindowlessLayer& layer, const layout::ControlDesign& design);
 
   std::string caption() const override { return caption_; }
   void setCaption(const std::string& caption) override;
@@ -80,7 +80,7 @@ class WindowlessLabel final : public WindowlessControl, public Label {
 
 class WindowlessPicture final : public WindowlessControl, public Picture {
  public:
-  WindowlessPicture(WindowlessLayer& layer, const layout::ControlSpec& design);
+  WindowlessPicture(WindowlessLayer& layer, const layout::ControlDesign& design);
 
   int left() const override { return left_; }
   int top() const override { return top_; }
@@ -117,7 +117,7 @@ class WindowlessLayer {
   const WindowlessControl* hitTest(POINT point) const;
 
   void invalidate(const RECT& area) const;
-  HFONT font(const layout::FontSpec& design, bool underline) {
+  HFONT font(const layout::FontDesign& design, bool underline) {
     return fonts_.get(design, underline);
   }
   HINSTANCE instance() const { return instance_; }
@@ -131,6 +131,6 @@ class WindowlessLayer {
   std::vector<std::unique_ptr<WindowlessControl>> controls_;  // back to front
 };
 
-COLORREF colorOf(const layout::ColorSpec& color);
+COLORREF colorOf(const layout::ColorDesign& color);
 
 }  // namespace tintwell::win32

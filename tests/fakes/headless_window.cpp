@@ -9,21 +9,21 @@ namespace tintwell::fakes {
 
 namespace {
 
-const layout::ControlSpec& design(std::string_view name, int index = layout::kNoGroupIndex) {
+const layout::ControlDesign& design(std::string_view name, int index = layout::kNoGroupIndex) {
   return *layout::findControl(name, index);
 }
 
 SurfaceGeometry surfaceGeometry(std::string_view name) {
-  const layout::ControlSpec& control = design(name);
-  const int innerWidth = control.width - 2 * layout::kSurfaceBorder;
-  const int innerHeight = control.height - 2 * layout::kSurfaceBorder;
-  const int scale = control.scaleUnit == layout::ScaleUnit::twips ? layout::kTwipsPerPixel : 1;
+  const layout::ControlDesign& control = design(name);
+  const int innerWidth = control.width - 2 * kSurfaceBorder;
+  const int innerHeight = control.height - 2 * kSurfaceBorder;
+  const int scale = control.scaleUnit == layout::ScaleUnit::twips ? kTwipsPerPixel : 1;
   return {control.left,   control.top,        control.width,
           control.height, innerWidth * scale, innerHeight * scale};
 }
 
 FakePicture picture(std::string_view name) {
-  const layout::ControlSpec& control = design(name);
+  const layout::ControlDesign& control = design(name);
   return FakePicture(control.left, control.top, control.width);
 }
 
@@ -95,7 +95,7 @@ void HeadlessWindow::replaceText(int index, const std::string& text) {
   fields[static_cast<size_t>(index)]->selectAllAndType(text);
 }
 
-void HeadlessWindow::showColour(double hue, double saturation, double value) {
+void HeadlessWindow::showColor(double hue, double saturation, double value) {
   form.dHue = hue;
   form.dSat = saturation;
   form.dVal = value;

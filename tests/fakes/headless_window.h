@@ -29,7 +29,7 @@ class HeadlessWindow {
   void replaceText(int index, const std::string& text);
 
   // Sets the colour state and refreshes the fields from it, as a handler does.
-  void showColour(double hue, double saturation, double value);
+  void showColor(double hue, double saturation, double value);
 
   // A tick reaches the handler only while its timer is enabled.
   void tickSampler();

@@ -144,7 +144,7 @@ TEST(Typing, ProgramWritesWithoutFocusChangeNothing) {
 
 // The colour-number correction keeps the guard on, so the corrected text is
 // handled once more, nested, and the outer handling goes on with that colour.
-TEST(Typing, TheNestedColourNumberCorrectionEndsInRange) {
+TEST(Typing, TheNestedColorNumberCorrectionEndsInRange) {
   HeadlessWindow window;
   window.start();
   int changes = 0;

@@ -43,7 +43,7 @@ TEST(FieldTexts, RoundHalvesToEvenAndWriteEveryForm) {
     SCOPED_TRACE(row.name);
     HeadlessWindow window;
     window.start();
-    window.showColour(row.hue, row.saturation, row.value);
+    window.showColor(row.hue, row.saturation, row.value);
     EXPECT_EQ(window.fieldTexts(), row.texts);
   }
 }

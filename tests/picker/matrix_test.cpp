@@ -11,7 +11,7 @@ namespace {
 
 using fakes::HeadlessWindow;
 
-PackedColor expectedSample(int dimension, int x, int y, const ColourState& c) {
+PackedColor expectedSample(int dimension, int x, int y, const ColorState& c) {
   switch (dimension) {
     case 0:
       return convHSV2RGB(c.dHue, x / 255.0, 1 - y / 255.0);
@@ -36,7 +36,7 @@ int blockStart(int pixel, int step) {
 TEST(Matrix, EveryPixelTakesItsBlockSampleInEachDimensionAndQuality) {
   HeadlessWindow window;
   window.start();
-  window.showColour(33.3, 0.6, 0.8);
+  window.showColor(33.3, 0.6, 0.8);
   for (int quality = 0; quality < 3; ++quality) {
     window.cmbQuality.setListIndex(quality);
     const int step = quality + 2;
@@ -115,7 +115,7 @@ TEST(Matrix, MarkerPositionByDimension) {
     SCOPED_TRACE(row.name);
     HeadlessWindow window;
     window.start();
-    window.showColour(row.hue, row.saturation, row.value);
+    window.showColor(row.hue, row.saturation, row.value);
     window.form.iDim = row.dimension;
     window.form.drawMatrix(false);
     EXPECT_EQ(window.form.iMatrixX, row.x);
@@ -180,7 +180,7 @@ TEST(Marker, WhiteOverDarkAndBlackOverLight) {
 TEST(Marker, DrawnOnlyWhenAskedWhileThePositionIsAlwaysUpdated) {
   HeadlessWindow window;
   window.start();
-  window.showColour(0, 0.5, 0.5);
+  window.showColor(0, 0.5, 0.5);
   window.form.drawMatrix(false);
   EXPECT_EQ(window.form.iMatrixX, 128);
   EXPECT_EQ(window.form.iMatrixY, 128);

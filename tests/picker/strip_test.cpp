@@ -12,7 +12,7 @@ constexpr int kStripTop = 88;
 
 // The row colours as the window's documentation states them, written out
 // independently of the drawing code.
-PackedColor expectedRow(int dimension, int row, const ColourState& c) {
+PackedColor expectedRow(int dimension, int row, const ColorState& c) {
   switch (dimension) {
     case 0:
       return convHSV2RGB((255 - row) / 255.0 * 360, 1, 1);
@@ -29,10 +29,10 @@ PackedColor expectedRow(int dimension, int row, const ColourState& c) {
   }
 }
 
-TEST(Strip, EveryRowIsOneSolidColourInEachDimension) {
+TEST(Strip, EveryRowIsOneSolidColorInEachDimension) {
   HeadlessWindow window;
   window.start();
-  window.showColour(200, 0.4, 0.7);
+  window.showColor(200, 0.4, 0.7);
   for (int16_t dimension = 0; dimension < 6; ++dimension) {
     SCOPED_TRACE(dimension);
     window.form.optDim_Click(dimension);
@@ -48,10 +48,10 @@ TEST(Strip, EveryRowIsOneSolidColourInEachDimension) {
   }
 }
 
-TEST(Strip, HueStripIsRedAtBothEndsWhateverTheColour) {
+TEST(Strip, HueStripIsRedAtBothEndsWhateverTheColor) {
   HeadlessWindow window;
   window.start();
-  window.showColour(120, 0.2, 0.3);
+  window.showColor(120, 0.2, 0.3);
   window.form.drawVertical();
   EXPECT_EQ(window.imgVertical.image().pixel(0, 0), packRgb(255, 0, 0));
   EXPECT_EQ(window.imgVertical.image().pixel(20, 255), packRgb(255, 0, 0));
@@ -60,11 +60,11 @@ TEST(Strip, HueStripIsRedAtBothEndsWhateverTheColour) {
 TEST(Strip, SaturationStripOfAGreyStillShowsTheFullRange) {
   HeadlessWindow window;
   window.start();
-  window.showColour(120, 0, 0.5);
+  window.showColor(120, 0, 0.5);
   window.form.optDim_Click(1);
   EXPECT_EQ(window.imgVertical.image().pixel(0, 0), packRgb(0, 128, 0));
   EXPECT_EQ(window.imgVertical.image().pixel(0, 255), packRgb(128, 128, 128));
-  window.showColour(120, 0, 0);
+  window.showColor(120, 0, 0);
   window.form.drawVertical();
   EXPECT_EQ(window.imgVertical.image().pixel(0, 0), packRgb(0, 0, 0));
 }
@@ -93,7 +93,7 @@ TEST(Strip, ArrowsPointAtTheCurrentValue) {
     SCOPED_TRACE(row.name);
     HeadlessWindow window;
     window.start();
-    window.showColour(row.hue, row.saturation, row.value);
+    window.showColor(row.hue, row.saturation, row.value);
     window.form.optDim_Click(row.dimension);
     EXPECT_EQ(window.form.iVerticalPos, row.position);
     EXPECT_EQ(window.imgArrowLeft.top(), kStripTop + row.position - 2);

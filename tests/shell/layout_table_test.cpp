@@ -13,7 +13,7 @@
 namespace tintwell::layout {
 namespace {
 
-std::string nameOf(const ControlSpec& design) {
+std::string nameOf(const ControlDesign& design) {
   std::string name(design.name);
   if (design.index != kNoGroupIndex)
     name.append(1, '(').append(std::to_string(design.index)).append(1, ')');
@@ -22,12 +22,12 @@ std::string nameOf(const ControlSpec& design) {
 
 TEST(LayoutTable, PaintsEveryWindowlessControlExactlyOnce) {
   std::multiset<std::string> painted;
-  for (const ControlSpec* design : paintingOrder()) {
+  for (const ControlDesign* design : paintingOrder()) {
     ASSERT_NE(design, nullptr) << "a painting-order name is missing from the table";
     EXPECT_FALSE(isWindowed(design->kind)) << nameOf(*design);
     painted.insert(nameOf(*design));
   }
-  for (const ControlSpec& design : controls()) {
+  for (const ControlDesign& design : controls()) {
     if (isWindowed(design.kind)) continue;
     SCOPED_TRACE(nameOf(design));
     EXPECT_EQ(painted.count(nameOf(design)), 1u);
@@ -40,14 +40,14 @@ TEST(LayoutTable, CreatesWindowedControlsInTabOrder) {
       "txtInp(4)", "txtInp(5)",   "imgCurColor", "txtInp(6)", "optDim(0)", "optDim(1)",
       "optDim(2)", "optDim(3)",   "optDim(4)",   "optDim(5)", "txtInp(7)", "cmbQuality"};
   std::vector<std::string> created;
-  for (const ControlSpec* design : windowedControls()) created.push_back(nameOf(*design));
+  for (const ControlDesign* design : windowedControls()) created.push_back(nameOf(*design));
   EXPECT_EQ(created, expected);
 }
 
 TEST(LayoutTable, GivesEveryWindowedControlItsOwnIdAndNoneToTheOthers) {
   std::set<int> ids;
   std::set<std::string> names;
-  for (const ControlSpec& design : controls()) {
+  for (const ControlDesign& design : controls()) {
     SCOPED_TRACE(nameOf(design));
     EXPECT_TRUE(names.insert(nameOf(design)).second) << "name used twice";
     if (isWindowed(design.kind)) {
@@ -73,7 +73,7 @@ TEST(LayoutTable, ControlIdsFollowTheGroupIndex) {
 }
 
 TEST(LayoutTable, WindowedControlsLieInsideTheClientArea) {
-  for (const ControlSpec* design : windowedControls()) {
+  for (const ControlDesign* design : windowedControls()) {
     SCOPED_TRACE(nameOf(*design));
     EXPECT_GE(design->left, 0);
     EXPECT_GE(design->top, 0);

@@ -16,7 +16,7 @@ namespace {
 // leaked a single context or bitmap would fail before the end.
 constexpr int kStressReads = 70'000;
 constexpr int kCountedReads = 1'000;
-constexpr PackedColor kKnownColour = packRgb(18, 154, 92);
+constexpr PackedColor kKnownColor = packRgb(18, 154, 92);
 constexpr int kSpotLeft = 40;
 constexpr int kSpotTop = 40;
 constexpr int kSpotSize = 24;
@@ -51,7 +51,7 @@ std::ostream& operator<<(std::ostream& out, const LiveCounts& counts) {
 // pixel to prove it still works.
 class KnownSpot {
  public:
-  KnownSpot() : brush_(CreateSolidBrush(kKnownColour)) {
+  KnownSpot() : brush_(CreateSolidBrush(kKnownColor)) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -75,7 +75,7 @@ class KnownSpot {
     while (std::chrono::steady_clock::now() < deadline) {
       MSG message;
       while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-      if (platform.readScreenPixel(centreX(), centreY()) == kKnownColour) return true;
+      if (platform.readScreenPixel(centreX(), centreY()) == kKnownColor) return true;
       std::this_thread::sleep_for(kShowPoll);
     }
     return false;
@@ -99,7 +99,7 @@ TEST(Win32ScreenReadStress, SeventyThousandReadsLeaveNothingLiveAndStillRead) {
     platform.readScreenPixel(KnownSpot::centreX(), KnownSpot::centreY());
   }
   EXPECT_EQ(LiveCounts{}, before);
-  EXPECT_EQ(platform.readScreenPixel(KnownSpot::centreX(), KnownSpot::centreY()), kKnownColour);
+  EXPECT_EQ(platform.readScreenPixel(KnownSpot::centreX(), KnownSpot::centreY()), kKnownColor);
 }
 
 TEST(Win32ScreenReadStress, AThousandReadsLeaveTheProcessGdiCountAlone) {

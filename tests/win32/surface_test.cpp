@@ -70,7 +70,7 @@ TEST_F(SurfaceTest, ClientAreaMatchesTheImageAndSizesReadInTheirUnits) {
   EXPECT_EQ(swatch_->width(), 89);
   EXPECT_EQ(swatch_->height(), 49);
   EXPECT_EQ(swatch_->scaleHeight(), 675) << "the swatch measures its inside in twips";
-  EXPECT_EQ(swatch_->scaleWidth(), 85 * layout::kTwipsPerPixel);
+  EXPECT_EQ(swatch_->scaleWidth(), 85 * kTwipsPerPixel);
 }
 
 TEST_F(SurfaceTest, APressCapturesThePointerUntilTheLastButtonIsLetGo) {

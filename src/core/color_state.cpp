@@ -1,38 +1,38 @@
-#include "core/colour_state.h"
+#include "core/color_state.h"
 
 #include <cmath>
+
+#include "core/vocabulary.h"
 
 namespace tintwell {
 
 namespace {
-constexpr double kFullCircle = 360.0;
-constexpr double kChannelMax = 255.0;
 constexpr double kDegreesPerSector = 60.0;
 constexpr double kGreenHue = 120.0;
 constexpr double kBlueHue = 240.0;
 }  // namespace
 
-double ColourState::normalizeHue(double& iHue) {
+double ColorState::normalizeHue(double& iHue) {
   if (!std::isfinite(iHue)) iHue = 0.0;  // the loops below would never end
   while (iHue < 0.0) iHue += kFullCircle;
   while (iHue >= kFullCircle) iHue -= kFullCircle;
   return iHue;
 }
 
-double ColourState::normalizeOne(double& iValue) {
+double ColorState::normalizeOne(double& iValue) {
   if (iValue > 1.0) iValue = 1.0;
   if (iValue < 0.0) iValue = 0.0;
   return iValue;
 }
 
-double ColourState::MathMaxDbl3(const double& dVal1, const double& dVal2, const double& dVal3) {
+double ColorState::MathMaxDbl3(const double& dVal1, const double& dVal2, const double& dVal3) {
   double result = dVal1;
   if (dVal2 > result) result = dVal2;
   if (dVal3 > result) result = dVal3;
   return result;
 }
 
-double ColourState::MathMinDbl3(const double& dVal1, const double& dVal2, const double& dVal3) {
+double ColorState::MathMinDbl3(const double& dVal1, const double& dVal2, const double& dVal3) {
   double result = dVal1;
   if (dVal2 < result) result = dVal2;
   if (dVal3 < result) result = dVal3;
@@ -42,7 +42,7 @@ double ColourState::MathMinDbl3(const double& dVal1, const double& dVal2, const 
 // Every division below has a positive divisor for channels in 0..255, and the
 // operations run in exactly this order: the round trip through convHSV2RGB
 // gives back every integer triple only with this arithmetic.
-void ColourState::convRGB2HSV(double inR, double inG, double inB) {
+void ColorState::convRGB2HSV(double inR, double inG, double inB) {
   const double maximum = MathMaxDbl3(inR, inG, inB);
   const double minimum = MathMinDbl3(inR, inG, inB);
   double value = maximum / kChannelMax;

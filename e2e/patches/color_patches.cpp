@@ -14,7 +14,7 @@ namespace {
 
 struct Patches {
   int size = 0;
-  std::vector<COLORREF> colours;
+  std::vector<COLORREF> colors;
 };
 
 Patches patches;
@@ -23,16 +23,16 @@ constexpr UINT_PTR kCycleTimer = 1;
 constexpr UINT kCycleMilliseconds = 5;
 // An odd step through the 24-bit colours visits them all before repeating.
 constexpr unsigned long kCycleStep = 0x0A0B0D;
-unsigned long cycledColour = 0;
+unsigned long cycledColor = 0;
 
 LRESULT CALLBACK patchesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_PAINT) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window, &paint);
-    for (size_t index = 0; index < patches.colours.size(); ++index) {
+    for (size_t index = 0; index < patches.colors.size(); ++index) {
       const int left = static_cast<int>(index) * patches.size;
       const RECT area{left, 0, left + patches.size, patches.size};
-      const HBRUSH brush = CreateSolidBrush(patches.colours[index]);
+      const HBRUSH brush = CreateSolidBrush(patches.colors[index]);
       FillRect(dc, &area, brush);
       DeleteObject(brush);
     }
@@ -40,9 +40,8 @@ LRESULT CALLBACK patchesProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return 0;
   }
   if (message == WM_TIMER && wParam == kCycleTimer) {
-    cycledColour = (cycledColour + kCycleStep) & 0xFFFFFFu;
-    patches.colours.front() =
-        RGB(cycledColour >> 16, (cycledColour >> 8) & 0xFF, cycledColour & 0xFF);
+    cycledColor = (cycledColor + kCycleStep) & 0xFFFFFFu;
+    patches.colors.front() = RGB(cycledColor >> 16, (cycledColor >> 8) & 0xFF, cycledColor & 0xFF);
     InvalidateRect(window, nullptr, FALSE);
     return 0;
   }
@@ -63,14 +62,14 @@ COLORREF fromHex(const wchar_t* text) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   int count = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  constexpr int kFirstColour = 4;
-  if (arguments == nullptr || count <= kFirstColour) return 2;
+  constexpr int kFirstColor = 4;
+  if (arguments == nullptr || count <= kFirstColor) return 2;
   const int left = std::wcstol(arguments[1], nullptr, 10);
   const int top = std::wcstol(arguments[2], nullptr, 10);
   patches.size = std::wcstol(arguments[3], nullptr, 10);
-  const bool cycle = std::wcscmp(arguments[kFirstColour], L"cycle") == 0;
-  for (int index = kFirstColour; index < count; ++index) {
-    patches.colours.push_back(cycle ? RGB(0, 0, 0) : fromHex(arguments[index]));
+  const bool cycle = std::wcscmp(arguments[kFirstColor], L"cycle") == 0;
+  for (int index = kFirstColor; index < count; ++index) {
+    patches.colors.push_back(cycle ? RGB(0, 0, 0) : fromHex(arguments[index]));
   }
   LocalFree(arguments);
 
@@ -80,7 +79,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   windowClass.lpszClassName = L"TintwellColourPatches";
   windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   RegisterClassW(&windowClass);
-  const int width = patches.size * static_cast<int>(patches.colours.size());
+  const int width = patches.size * static_cast<int>(patches.colors.size());
   // Never activated: the colour chooser keeps the keyboard while it samples.
   const HWND window =
       CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,

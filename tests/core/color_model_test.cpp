@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "core/colour_state.h"
+#include "core/color_state.h"
 #include "core/mod_color.h"
 #include "core/rounding.h"
 
@@ -77,7 +77,7 @@ const RgbToHsvRow kRgbToHsv[] = {
 TEST(ConvRgb2Hsv, WorkedExamples) {
   for (const auto& row : kRgbToHsv) {
     SCOPED_TRACE(row.name);
-    ColourState state;
+    ColorState state;
     state.dHue = kKeptHue;
     state.convRGB2HSV(row.red, row.green, row.blue);
     EXPECT_DOUBLE_EQ(state.dHue, row.hue);
@@ -87,8 +87,8 @@ TEST(ConvRgb2Hsv, WorkedExamples) {
 }
 
 // Every integer triple survives RGB -> HSV -> RGB unchanged.
-TEST(ColourModel, EveryRgbTripleRoundTrips) {
-  ColourState state;
+TEST(ColorModel, EveryRgbTripleRoundTrips) {
+  ColorState state;
   int mismatches = 0;
   for (int red = 0; red < 256; ++red) {
     for (int green = 0; green < 256; ++green) {
@@ -104,47 +104,47 @@ TEST(ColourModel, EveryRgbTripleRoundTrips) {
   EXPECT_EQ(mismatches, 0);
 }
 
-TEST(ColourModel, NormalizersWriteBackTheirArgument) {
+TEST(ColorModel, NormalizersWriteBackTheirArgument) {
   struct Row {
     double in, out;
   };
   for (const Row row : {Row{-30, 330}, Row{360, 0}, Row{725, 5}, Row{359.9, 359.9}}) {
     double hue = row.in;
-    EXPECT_DOUBLE_EQ(ColourState::normalizeHue(hue), row.out);
+    EXPECT_DOUBLE_EQ(ColorState::normalizeHue(hue), row.out);
     EXPECT_DOUBLE_EQ(hue, row.out);
   }
   for (const Row row : {Row{1.5, 1}, Row{-0.25, 0}, Row{0.25, 0.25}}) {
     double value = row.in;
-    EXPECT_DOUBLE_EQ(ColourState::normalizeOne(value), row.out);
+    EXPECT_DOUBLE_EQ(ColorState::normalizeOne(value), row.out);
     EXPECT_DOUBLE_EQ(value, row.out);
   }
 }
 
 // Regression: wrapping an infinite hue by 360 never ends.
-TEST(ColourModel, NormalizingANonFiniteHueEnds) {
+TEST(ColorModel, NormalizingANonFiniteHueEnds) {
   for (double hue :
        {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
         std::numeric_limits<double>::quiet_NaN()}) {
-    EXPECT_EQ(ColourState::normalizeHue(hue), 0.0);
+    EXPECT_EQ(ColorState::normalizeHue(hue), 0.0);
   }
   EXPECT_EQ(convHSV2RGB(0, std::numeric_limits<double>::quiet_NaN(), 1), packRgb(255, 255, 255));
   // Regression: a NaN hue made NaN channels, which cannot be rounded.
   EXPECT_EQ(convHSV2RGB(std::numeric_limits<double>::quiet_NaN(), 1, 1), packRgb(255, 0, 0));
 }
 
-TEST(ColourModel, MaxAndMinKeepTheEarlierArgumentOnTies) {
+TEST(ColorModel, MaxAndMinKeepTheEarlierArgumentOnTies) {
   // Zero and negative zero compare equal: the sign shows which one stayed.
-  EXPECT_TRUE(std::signbit(ColourState::MathMaxDbl3(-0.0, 0.0, 0.0)));
-  EXPECT_FALSE(std::signbit(ColourState::MathMaxDbl3(0.0, -0.0, -0.0)));
-  EXPECT_TRUE(std::signbit(ColourState::MathMinDbl3(-0.0, 0.0, 0.0)));
-  EXPECT_DOUBLE_EQ(ColourState::MathMaxDbl3(3, 1, 2), 3);
-  EXPECT_DOUBLE_EQ(ColourState::MathMaxDbl3(1, 3, 2), 3);
-  EXPECT_DOUBLE_EQ(ColourState::MathMaxDbl3(1, 2, 3), 3);
-  EXPECT_DOUBLE_EQ(ColourState::MathMinDbl3(3, 1, 2), 1);
-  EXPECT_DOUBLE_EQ(ColourState::MathMinDbl3(2, 3, 1), 1);
+  EXPECT_TRUE(std::signbit(ColorState::MathMaxDbl3(-0.0, 0.0, 0.0)));
+  EXPECT_FALSE(std::signbit(ColorState::MathMaxDbl3(0.0, -0.0, -0.0)));
+  EXPECT_TRUE(std::signbit(ColorState::MathMinDbl3(-0.0, 0.0, 0.0)));
+  EXPECT_DOUBLE_EQ(ColorState::MathMaxDbl3(3, 1, 2), 3);
+  EXPECT_DOUBLE_EQ(ColorState::MathMaxDbl3(1, 3, 2), 3);
+  EXPECT_DOUBLE_EQ(ColorState::MathMaxDbl3(1, 2, 3), 3);
+  EXPECT_DOUBLE_EQ(ColorState::MathMinDbl3(3, 1, 2), 1);
+  EXPECT_DOUBLE_EQ(ColorState::MathMinDbl3(2, 3, 1), 1);
 }
 
-TEST(ColourModel, RemainderHasTheSignOfTheDividend) {
+TEST(ColorModel, RemainderHasTheSignOfTheDividend) {
   EXPECT_DOUBLE_EQ(MathModDbl(5.5, 2), 1.5);
   EXPECT_DOUBLE_EQ(MathModDbl(-5.5, 2), -1.5);
   EXPECT_DOUBLE_EQ(MathModDbl(1.0, 2), 1.0);

@@ -6,7 +6,7 @@ namespace tintwell {
 
 // The current colour, held as HSV (the single source of truth), with the RGB
 // channel copies derived from it. The main window holds it as its own state.
-class ColourState {
+class ColorState {
  public:
   double dHue = 0.0;  // degrees, 0..360; 0 and 360 are both red
   double dSat = 0.0;  // 0..1
