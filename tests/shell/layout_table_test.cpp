@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "shell/display_scale.h"
 #include "shell/frm_color.h"
 #include "shell/layout.h"
 
@@ -88,6 +92,89 @@ TEST(LayoutTable, FontHeightsArePixelsAtNinetySixDotsPerInch) {
   for (const auto& [name, pixels] : rows) {
     SCOPED_TRACE(name);
     EXPECT_EQ(fontPixelHeight(findControl(name)->font), pixels);
+  }
+}
+
+// ---- The layout at other display scales ---------------------------------
+
+class ScaledLayout : public testing::TestWithParam<int> {
+ protected:
+  DisplayScale scale{GetParam()};
+  double factor() const { return GetParam() / static_cast<double>(kDesignDpi); }
+};
+
+Box boxOf(const ControlDesign& design) {
+  const int height = design.kind == ControlKind::line ? 1 : design.height;
+  return {design.left, design.top, design.left + design.width, design.top + height};
+}
+
+TEST_P(ScaledLayout, ClientAreaIsTheDesignedOneScaledAndHoldsEveryWindowedControl) {
+  const int width = scale.toPhysical(kClientWidth);
+  const int height = scale.toPhysical(kClientHeight);
+  EXPECT_EQ(width, static_cast<int>(std::floor(kClientWidth * factor() + 0.5)));
+  EXPECT_EQ(height, static_cast<int>(std::floor(kClientHeight * factor() + 0.5)));
+  for (const ControlDesign* design : windowedControls()) {
+    SCOPED_TRACE(nameOf(*design));
+    const Box box = scale.toPhysical(boxOf(*design));
+    EXPECT_GE(box.left, 0);
+    EXPECT_GE(box.top, 0);
+    EXPECT_LE(box.right, width);
+    EXPECT_LE(box.bottom, height);
+    EXPECT_GT(box.right, box.left);
+    EXPECT_GT(box.bottom, box.top);
+  }
+}
+
+// Neighbours that touch by design still touch; every other gap between two
+// controls is the designed one scaled, within a pixel.
+TEST_P(ScaledLayout, GapsBetweenControlsScaleWithinOnePixel) {
+  const auto gaps = [](const Box& a, const Box& b) {
+    return std::array<int, 4>{b.left - a.right, b.top - a.bottom, b.left - a.left, b.top - a.top};
+  };
+  for (const ControlDesign& first : controls()) {
+    for (const ControlDesign& second : controls()) {
+      const auto designed = gaps(boxOf(first), boxOf(second));
+      const auto physical = gaps(scale.toPhysical(boxOf(first)), scale.toPhysical(boxOf(second)));
+      SCOPED_TRACE(nameOf(first) + " to " + nameOf(second));
+      for (size_t edge = 0; edge < designed.size(); ++edge) {
+        if (designed[edge] == 0) {
+          EXPECT_EQ(physical[edge], 0);
+        }
+        EXPECT_LE(std::abs(physical[edge] - designed[edge] * factor()), 1.0);
+      }
+    }
+  }
+}
+
+// Every physical pixel of the matrix and the strip, and the pixels a drag
+// reaches beyond them, map back to the designed pixel whose block holds them.
+TEST_P(ScaledLayout, PhysicalPixelsMapBackToTheBlockThatHoldsThem) {
+  const ControlDesign& matrix = *findControl("imgMatrix");
+  const int first = scale.toPhysical(matrix.left - kSurfaceSide);
+  const int last = scale.toPhysical(matrix.left + matrix.width + kSurfaceSide);
+  for (int physical = first; physical <= last; ++physical) {
+    const int designed = scale.toDesigned(physical);
+    ASSERT_LE(scale.toPhysical(designed), physical) << physical;
+    ASSERT_GT(scale.toPhysical(designed + 1), physical) << physical;
+  }
+  for (int designed = matrix.left; designed < matrix.left + matrix.width; ++designed) {
+    const int block = scale.toPhysical(designed + 1) - scale.toPhysical(designed);
+    EXPECT_GE(block, static_cast<int>(std::floor(factor()))) << designed;
+    EXPECT_LE(block, static_cast<int>(std::ceil(factor()))) << designed;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(DisplayScales, ScaledLayout,
+                         testing::Values(96, 110, 120, 144, 168, 192, 240, 288));
+
+TEST(DisplayScale, DesignedDpiIsTheIdentityAndNoDpiCountsAsDesigned) {
+  for (const int dpi : {kDesignDpi, 0, -120}) {
+    const DisplayScale scale(dpi);
+    EXPECT_TRUE(scale.isDesigned());
+    for (int coordinate = -1000; coordinate <= 1000; ++coordinate) {
+      ASSERT_EQ(scale.toPhysical(coordinate), coordinate);
+      ASSERT_EQ(scale.toDesigned(coordinate), coordinate);
+    }
   }
 }
 
