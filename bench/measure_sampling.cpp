@@ -1,8 +1,11 @@
 // The sampler end to end, as a user runs it: tintwell.exe under real input
 // with SHIFT held for ten seconds over a patch that changes colour faster
-// than the sampler ticks. Reports the ticks a second (each tick shows a new
-// colour in the hex field), the process's CPU use, the time from start to the
-// first painted fields, its private memory before and after, and the exe's size.
+// than the sampler ticks, then ten seconds over a patch of one colour.
+// Reports the ticks a second (each tick shows a new colour in the hex field),
+// the process's CPU use, the time from start to the first painted fields, its
+// private memory before and after, and the exe's size; and each as a ratio to
+// its floor measured in the same run (bench/floors.cpp): a bare program's
+// screen read, and a bare window's start-up and memory.
 
 #include <windows.h>
 // psapi.h needs windows.h first.
@@ -25,9 +28,13 @@ using namespace tintwell;
 using Clock = std::chrono::steady_clock;
 
 constexpr std::chrono::seconds kSampling{10};
+constexpr std::chrono::seconds kSettling{1};
 constexpr int kPatchLeft = 700;
 constexpr int kPatchTop = 100;
 constexpr int kPatchSize = 64;
+constexpr int kStillPatchLeft = kPatchLeft + 2 * kPatchSize;
+constexpr const wchar_t* kStillPatchColor = L"3c6e91";
+constexpr const wchar_t* kFloorClass = L"TintwellFloor";
 constexpr double kBytesPerMegabyte = 1024.0 * 1024.0;
 constexpr double kHundredNanosecondsPerSecond = 1e7;
 
@@ -65,43 +72,146 @@ void sendKey(WORD key, bool release) {
   SendInput(1, &input, sizeof input);
 }
 
-// The colour patch program beside this one; ended when this goes.
-class CyclingPatch {
+// A helper program beside this one; ended when this goes.
+class ChildProgram {
  public:
-  CyclingPatch() {
-    const std::filesystem::path program = e2e::windowsPath(TINTWELL_BUILT_PATCHES);
-    std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::to_wstring(kPatchLeft) +
-                               L" " + std::to_wstring(kPatchTop) + L" " +
-                               std::to_wstring(kPatchSize) + L" cycle";
+  ChildProgram(const std::filesystem::path& program, const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + program.wstring() + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     started_ = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                               nullptr, nullptr, &startup, &process_) != 0;
   }
-  ~CyclingPatch() {
+  ~ChildProgram() {
     if (!started_) return;
     TerminateProcess(process_.hProcess, 0);
+    WaitForSingleObject(process_.hProcess, INFINITE);
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
   }
-  CyclingPatch(const CyclingPatch&) = delete;
-  CyclingPatch& operator=(const CyclingPatch&) = delete;
+  ChildProgram(const ChildProgram&) = delete;
+  ChildProgram& operator=(const ChildProgram&) = delete;
   bool started() const { return started_; }
+  HANDLE process() const { return process_.hProcess; }
 
  private:
   PROCESS_INFORMATION process_{};
   bool started_ = false;
 };
 
+std::wstring patchArguments(int left, const std::wstring& color) {
+  return std::to_wstring(left) + L" " + std::to_wstring(kPatchTop) + L" " +
+         std::to_wstring(kPatchSize) + L" " + color;
+}
+
+// The floor program's window, once it is there.
+HWND floorWindow() {
+  HWND window = nullptr;
+  e2e::waitUntil([&] { return (window = FindWindowW(kFloorClass, nullptr)) != nullptr; },
+                 e2e::kStartLimit);
+  return window;
+}
+
+struct WindowFloor {
+  double startSeconds = 0;
+  double memory = 0;
+};
+
+// A bare window: start to its first paint, then its private memory.
+WindowFloor measureWindowFloor(const std::filesystem::path& floors) {
+  const Clock::time_point launched = Clock::now();
+  const ChildProgram bare(floors, L"window");
+  WindowFloor floor;
+  if (!bare.started()) return floor;
+  e2e::waitUntil(
+      [] {
+        const HWND window = FindWindowW(kFloorClass, nullptr);
+        return window != nullptr && e2e::windowText(window) == L"painted";
+      },
+      e2e::kStartLimit);
+  floor.startSeconds = seconds(Clock::now() - launched);
+  std::this_thread::sleep_for(kSettling);
+  floor.memory = privateMegabytes(bare.process());
+  return floor;
+}
+
+struct ReadFloor {
+  double cpuPerRead = 0;
+  double readsPerSecond = 0;
+};
+
+// A bare program's timer reading the pixel under the pointer: CPU a read.
+ReadFloor measureReadFloor(const std::filesystem::path& floors) {
+  const ChildProgram bare(floors, L"read");
+  ReadFloor floor;
+  if (!bare.started()) return floor;
+  const HWND window = floorWindow();
+  if (window == nullptr) return floor;
+  std::this_thread::sleep_for(kSettling);
+  const auto readsSoFar = [&] { return std::stod(L"0" + e2e::windowText(window)); };
+  const double readsBefore = readsSoFar();
+  const double cpuBefore = cpuSeconds(bare.process());
+  const Clock::time_point begin = Clock::now();
+  std::this_thread::sleep_for(kSampling);
+  const double reads = readsSoFar() - readsBefore;
+  const double cpu = cpuSeconds(bare.process()) - cpuBefore;
+  floor.readsPerSecond = reads / seconds(Clock::now() - begin);
+  floor.cpuPerRead = reads > 0 ? cpu / reads : 0;
+  return floor;
+}
+
+struct Sampling {
+  double wall = 0;
+  double cpu = 0;
+  int changes = 0;  // new colours seen in the hex field
+};
+
+// SHIFT held over a screen point for the sampling time.
+Sampling holdShiftOver(HANDLE process, HWND hexField, POINT point) {
+  e2e::movePointer(point);
+  Sampling sampling;
+  const double cpuBefore = cpuSeconds(process);
+  const Clock::time_point begin = Clock::now();
+  sendKey(VK_SHIFT, false);
+  std::wstring last = e2e::windowText(hexField);
+  while (Clock::now() - begin < kSampling) {
+    const std::wstring now = e2e::windowText(hexField);
+    if (now != last) {
+      ++sampling.changes;
+      last = now;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  sendKey(VK_SHIFT, true);
+  sampling.wall = seconds(Clock::now() - begin);
+  sampling.cpu = cpuSeconds(process) - cpuBefore;
+  return sampling;
+}
+
+void printRow(const char* measure, double value, const char* unit, double floor,
+              const char* target) {
+  std::printf("%-40s %9.2f %-3s %9.2fx  %s\n", measure, value, unit, floor > 0 ? value / floor : 0,
+              target);
+}
+
 }  // namespace
 
 int main() {
   const std::filesystem::path program = e2e::programPath();
-  CyclingPatch patch;
-  if (!patch.started()) {
+  const std::filesystem::path floors = e2e::windowsPath(TINTWELL_BUILT_FLOORS);
+  const std::filesystem::path patches = e2e::windowsPath(TINTWELL_BUILT_PATCHES);
+  const ChildProgram cycling(patches, patchArguments(kPatchLeft, L"cycle"));
+  const ChildProgram still(patches, patchArguments(kStillPatchLeft, kStillPatchColor));
+  if (!cycling.started() || !still.started()) {
     std::fprintf(stderr, "cannot start the colour patch program\n");
     return 1;
   }
+  const POINT overCycling{kPatchLeft + kPatchSize / 2, kPatchTop + kPatchSize / 2};
+  const POINT overStill{kStillPatchLeft + kPatchSize / 2, kPatchTop + kPatchSize / 2};
+
+  const WindowFloor windowFloor = measureWindowFloor(floors);
+  e2e::movePointer(overStill);
+  const ReadFloor readFloor = measureReadFloor(floors);
 
   e2e::TintwellProcess app;
   const Clock::time_point launched = Clock::now();
@@ -110,47 +220,48 @@ int main() {
     std::fprintf(stderr, "cannot start %s: %s\n", program.string().c_str(), failure.c_str());
     return 1;
   }
-  const HWND hexField = app.control(layout::txtInpId(6));
+  const HWND hexField = app.control(layout::txtInpId(kHexField));
   e2e::waitUntil([&] { return e2e::windowText(hexField) == L"ff0000"; }, e2e::kStartLimit);
   const double startSeconds = seconds(Clock::now() - launched);
 
   DWORD processId = 0;
   GetWindowThreadProcessId(app.window(), &processId);
   const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-  std::this_thread::sleep_for(std::chrono::seconds(1));  // let start-up work settle
+  std::this_thread::sleep_for(kSettling);
   const double memoryAtStart = privateMegabytes(process);
 
   e2e::bringToFront(app.window());
-  e2e::movePointer({kPatchLeft + kPatchSize / 2, kPatchTop + kPatchSize / 2});
-  const double cpuBefore = cpuSeconds(process);
-  const Clock::time_point begin = Clock::now();
-  sendKey(VK_SHIFT, false);
-  std::wstring last = e2e::windowText(hexField);
-  int changes = 0;
-  while (Clock::now() - begin < kSampling) {
-    const std::wstring now = e2e::windowText(hexField);
-    if (now != last) {
-      ++changes;
-      last = now;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  sendKey(VK_SHIFT, true);
-  const double wall = seconds(Clock::now() - begin);
-  const double cpu = cpuSeconds(process) - cpuBefore;
+  const Sampling changing = holdShiftOver(process, hexField, overCycling);
+  // Over one colour the ticks show nothing new; they run at the timer's pace,
+  // which the bare reader's count gives.
+  const Sampling unchanged = holdShiftOver(process, hexField, overStill);
   const double memoryAfter = privateMegabytes(process);
   CloseHandle(process);
   app.requestClose();
   app.waitForExit(e2e::kReactionLimit);
 
-  std::printf("%-40s %10s\n", "measure", "value");
-  std::printf("%-40s %10.1f\n", "sampler ticks per second (SHIFT held)", changes / wall);
-  std::printf("%-40s %9.1f%%\n", "CPU use while sampling, one core", 100.0 * cpu / wall);
-  std::printf("%-40s %8.2f ms\n", "CPU per tick", changes ? 1000.0 * cpu / changes : 0.0);
-  std::printf("%-40s %8.2f s\n", "start to first painted fields", startSeconds);
-  std::printf("%-40s %7.2f MB\n", "private memory after start", memoryAtStart);
-  std::printf("%-40s %7.2f MB\n", "private memory after 10 s sampling", memoryAfter);
-  std::printf("%-40s %7.2f MB\n", "exe size",
+  const double ticksPerSecond = changing.changes / changing.wall;
+  const double cpuPerNewTick = changing.changes ? changing.cpu / changing.changes : 0.0;
+  const double unchangedTicks = readFloor.readsPerSecond * unchanged.wall;
+  const double cpuPerSameTick = unchangedTicks > 0 ? unchanged.cpu / unchangedTicks : 0.0;
+  const double floorMs = 1000.0 * readFloor.cpuPerRead;
+
+  std::printf("%-40s %13s %10s  %s\n", "measure", "value", "/ floor", "target");
+  std::printf("%-40s %9.1f\n", "sampler ticks per second (SHIFT held)", ticksPerSecond);
+  std::printf("%-40s %8.1f%%\n", "CPU use while sampling, one core",
+              100.0 * changing.cpu / changing.wall);
+  printRow("CPU per tick, a new colour", 1000.0 * cpuPerNewTick, "ms", floorMs, "at most 5x");
+  printRow("CPU per tick, the same colour", 1000.0 * cpuPerSameTick, "ms", floorMs, "at most 1.3x");
+  printRow("floor: a bare 1 x 1 screen read", floorMs, "ms", floorMs, "");
+  printRow("start to first painted fields", startSeconds, "s", windowFloor.startSeconds,
+           "at most 1.3x");
+  printRow("floor: a bare window's first paint", windowFloor.startSeconds, "s",
+           windowFloor.startSeconds, "");
+  printRow("private memory after start", memoryAtStart, "MB", windowFloor.memory, "at most 1.5x");
+  printRow("private memory after 20 s sampling", memoryAfter, "MB", windowFloor.memory, "");
+  printRow("floor: a bare window's private memory", windowFloor.memory, "MB", windowFloor.memory,
+           "");
+  std::printf("%-40s %9.2f MB\n", "exe size",
               static_cast<double>(std::filesystem::file_size(program)) / kBytesPerMegabyte);
   return 0;
 }

@@ -1,0 +1,82 @@
+// The least any program does for what Tintwell does, measured beside it:
+//   floors window  a bare window that paints its background; its title reads
+//                  "painted" after the first paint (start-up and memory floor)
+//   floors read    a bare window whose 33 ms timer reads the screen pixel under
+//                  the pointer with the program's own read (GetCursorPos, then
+//                  a 1 x 1 copy from the screen through a memory bitmap) and
+//                  nothing else; its title counts the reads (the sampler's floor)
+
+#include <windows.h>
+
+#include <string>
+
+#include "win32/platform.h"
+
+namespace {
+
+constexpr UINT_PTR kReadTimer = 1;
+constexpr UINT kReadMilliseconds = 33;
+constexpr int kWindowSide = 200;
+
+bool reading = false;
+bool painted = false;
+unsigned long reads = 0;
+
+tintwell::win32::Win32Platform platform;
+
+tintwell::PackedColor readPixelUnderPointer() {
+  tintwell::Point pointer;
+  platform.getCursorPos(pointer);
+  return platform.readScreenPixel(pointer.x, pointer.y);
+}
+
+LRESULT CALLBACK floorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      BeginPaint(window, &paint);
+      EndPaint(window, &paint);
+      if (!painted && !reading) SetWindowTextW(window, L"painted");
+      painted = true;
+      return 0;
+    }
+    case WM_TIMER:
+      if (wParam != kReadTimer) break;
+      readPixelUnderPointer();
+      SetWindowTextW(window, std::to_wstring(++reads).c_str());
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
+  reading = std::wstring(commandLine) == L"read";
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = floorProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = L"TintwellFloor";
+  if (RegisterClassExW(&windowClass) == 0) return 1;
+  const HWND window =
+      CreateWindowExW(0, windowClass.lpszClassName, L"floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                      CW_USEDEFAULT, kWindowSide, kWindowSide, nullptr, nullptr, instance, nullptr);
+  if (window == nullptr) return 1;
+  if (reading) SetTimer(window, kReadTimer, kReadMilliseconds, nullptr);
+  ShowWindow(window, showCommand);
+  UpdateWindow(window);
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
