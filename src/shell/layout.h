@@ -94,10 +94,10 @@ struct FontDesign {
   bool bold = false;
   int charset = kCentralEuropeanCharset;
 };
-// Character height in pixels at 96 dots per inch, nearest.
-constexpr int fontPixelHeight(const FontDesign& font) {
+// Character height in pixels at a display's dots per inch, nearest.
+constexpr int fontPixelHeight(const FontDesign& font, int dotsPerInch = kPixelsPerInch) {
   constexpr int kHundred = 100;
-  const int scaled = font.hundredthsOfPoint * kPixelsPerInch;
+  const int scaled = font.hundredthsOfPoint * dotsPerInch;
   const int divisor = kPointsPerInch * kHundred;
   return (scaled + divisor / 2) / divisor;
 }

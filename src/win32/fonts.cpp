@@ -1,6 +1,7 @@
 #include "win32/fonts.h"
 
 #include <cwchar>
+#include <utility>
 
 namespace tintwell::win32 {
 
@@ -11,17 +12,26 @@ bool sameDesign(const layout::FontDesign& a, const layout::FontDesign& b) {
          a.charset == b.charset;
 }
 
+// The system's dots per inch, which the stock fonts are made for.
+int systemDpi() {
+  const WindowDc screen(nullptr, WindowDc::Area::client);
+  const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+  return dpi > 0 ? dpi : layout::kPixelsPerInch;
+}
+
 }  // namespace
 
 // The family bits let a system without the face (Wine) pick a metric
 // compatible substitute instead of any font at all.
-LOGFONTW logFontOf(const layout::FontDesign& design, bool underline) {
+LOGFONTW logFontOf(const layout::FontDesign& design, bool underline, int dpi) {
   LOGFONTW font{};
   if (design.face == layout::FontFace::defaultGui) {
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+    const int madeFor = systemDpi();
+    if (dpi != madeFor) font.lfHeight = MulDiv(font.lfHeight, dpi, madeFor);
   } else {
     const bool serif = design.face == layout::FontFace::georgia;
-    font.lfHeight = -layout::fontPixelHeight(design);
+    font.lfHeight = -layout::fontPixelHeight(design, dpi);
     font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = static_cast<BYTE>(design.charset);
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -34,11 +44,17 @@ LOGFONTW logFontOf(const layout::FontDesign& design, bool underline) {
   return font;
 }
 
+void FontCache::setDpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  previous_ = std::exchange(entries_, {});
+}
+
 HFONT FontCache::get(const layout::FontDesign& design, bool underline) {
   for (const Entry& entry : entries_) {
     if (entry.underline == underline && sameDesign(entry.design, design)) return entry.font.get();
   }
-  const LOGFONTW logFont = logFontOf(design, underline);
+  const LOGFONTW logFont = logFontOf(design, underline, dpi_);
   entries_.push_back(Entry{design, underline, Font(CreateFontIndirectW(&logFont))});
   return entries_.back().font.get();
 }

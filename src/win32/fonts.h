@@ -14,6 +14,11 @@ namespace tintwell::win32 {
 
 class FontCache {
  public:
+  // The fonts are made for the display's dots per inch. A new DPI makes new
+  // fonts; the previous ones are kept until the next change, so that the
+  // controls can be given their new fonts before the old ones go.
+  void setDpi(int dpi);
+  int dpi() const { return dpi_; }
   HFONT get(const layout::FontDesign& design, bool underline);
 
  private:
@@ -22,9 +27,11 @@ class FontCache {
     bool underline;
     Font font;
   };
+  int dpi_ = layout::kPixelsPerInch;
   std::vector<Entry> entries_;
+  std::vector<Entry> previous_;
 };
 
-LOGFONTW logFontOf(const layout::FontDesign& design, bool underline);
+LOGFONTW logFontOf(const layout::FontDesign& design, bool underline, int dpi);
 
 }  // namespace tintwell::win32
