@@ -5,8 +5,6 @@
 // first painted fields, its private memory before and after, and the exe's size.
 
 #include <windows.h>
-// psapi.h needs windows.h first.
-#include <psapi.h>
 
 #include <chrono>
 #include <cstdio>
@@ -16,8 +14,11 @@
 
 #include "app_process.h"
 #include "environment.h"
+#include "held_input.h"
 #include "input.h"
+#include "process_watch.h"
 #include "shell/layout.h"
+#include "win32/handles.h"
 
 namespace {
 
@@ -44,25 +45,8 @@ double cpuSeconds(HANDLE process) {
   return static_cast<double>(ticks(kernel) + ticks(user)) / kHundredNanosecondsPerSecond;
 }
 
-double privateMegabytes(HANDLE process) {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof counters;
-  if (!GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                            sizeof counters)) {
-    return -1;
-  }
-  // Wine leaves PrivateUsage at 0; its commit charge is the same measure there.
-  const SIZE_T bytes = counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
-  return static_cast<double>(bytes) / kBytesPerMegabyte;
-}
-
-void sendKey(WORD key, bool release) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &input, sizeof input);
+double privateMegabytes(const e2e::ProcessWatch& watch) {
+  return static_cast<double>(watch.privateBytes().value_or(0)) / kBytesPerMegabyte;
 }
 
 // The colour patch program beside this one; ended when this goes.
@@ -110,36 +94,36 @@ int main() {
     std::fprintf(stderr, "cannot start %s: %s\n", program.string().c_str(), failure.c_str());
     return 1;
   }
-  const HWND hexField = app.control(layout::txtInpId(6));
-  e2e::waitUntil([&] { return e2e::windowText(hexField) == L"ff0000"; }, e2e::kStartLimit);
+  const HWND hexField = app.control(layout::txtInpId(kHexField));
+  e2e::waitUntil([&] { return e2e::controlText(hexField) == "ff0000"; }, e2e::kStartLimit);
   const double startSeconds = seconds(Clock::now() - launched);
 
   DWORD processId = 0;
   GetWindowThreadProcessId(app.window(), &processId);
-  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  const win32::KernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
+  const e2e::ProcessWatch watch(app.window());
   std::this_thread::sleep_for(std::chrono::seconds(1));  // let start-up work settle
-  const double memoryAtStart = privateMegabytes(process);
+  const double memoryAtStart = privateMegabytes(watch);
 
   e2e::bringToFront(app.window());
   e2e::movePointer({kPatchLeft + kPatchSize / 2, kPatchTop + kPatchSize / 2});
-  const double cpuBefore = cpuSeconds(process);
+  const double cpuBefore = cpuSeconds(process.get());
   const Clock::time_point begin = Clock::now();
-  sendKey(VK_SHIFT, false);
-  std::wstring last = e2e::windowText(hexField);
+  e2e::HeldKey shift(VK_SHIFT);
+  std::string last = e2e::controlText(hexField);
   int changes = 0;
   while (Clock::now() - begin < kSampling) {
-    const std::wstring now = e2e::windowText(hexField);
+    const std::string now = e2e::controlText(hexField);
     if (now != last) {
       ++changes;
       last = now;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  sendKey(VK_SHIFT, true);
+  shift.release();
   const double wall = seconds(Clock::now() - begin);
-  const double cpu = cpuSeconds(process) - cpuBefore;
-  const double memoryAfter = privateMegabytes(process);
-  CloseHandle(process);
+  const double cpu = cpuSeconds(process.get()) - cpuBefore;
+  const double memoryAfter = privateMegabytes(watch);
   app.requestClose();
   app.waitForExit(e2e::kReactionLimit);
 
