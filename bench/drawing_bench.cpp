@@ -12,8 +12,6 @@
 namespace tintwell {
 namespace {
 
-constexpr int kSide = 256;
-
 fakes::HeadlessWindow& startedWindow() {
   static fakes::HeadlessWindow* window = [] {
     auto* created = new fakes::HeadlessWindow;
@@ -39,12 +37,12 @@ BENCHMARK(drawMatrix)->ArgsProduct({{0, 1, 2}, {0, 1, 2, 3, 4, 5}})->ArgNames({"
 void arithmeticFloor(benchmark::State& state) {
   const int step = static_cast<int>(state.range(0)) + 2;
   const auto& color = startedWindow().form;
-  std::vector<PackedColor> scratch(kSide * kSide);
+  std::vector<PackedColor> scratch(kSurfaceSide * kSurfaceSide);
   for (auto _ : state) {
     size_t next = 0;
-    for (int x = 0; x < kSide; x += step) {
-      for (int y = 0; y < kSide; y += step) {
-        scratch[next++] = convHSV2RGB(color.dHue, x / 255.0, 1.0 - y / 255.0);
+    for (int x = 0; x < kSurfaceSide; x += step) {
+      for (int y = 0; y < kSurfaceSide; y += step) {
+        scratch[next++] = convHSV2RGB(color.dHue, x / kLastPosition, 1.0 - y / kLastPosition);
       }
     }
     benchmark::DoNotOptimize(scratch.data());
@@ -57,8 +55,9 @@ void naiveMatrix(benchmark::State& state) {
   auto& window = startedWindow();
   PixelImage& field = window.imgMatrix.image();
   for (auto _ : state) {
-    for (int x = 0; x < kSide; ++x) {
-      for (int y = 0; y < kSide; ++y) field.setPixel(x, y, matrixSampleColor(0, x, y, window.form));
+    for (int x = 0; x < kSurfaceSide; ++x) {
+      for (int y = 0; y < kSurfaceSide; ++y)
+        field.setPixel(x, y, matrixSampleColor(0, x, y, window.form));
     }
     benchmark::DoNotOptimize(field.dibBits());
   }

@@ -8,19 +8,21 @@
 // screen read, and a bare window's start-up and memory.
 
 #include <windows.h>
-// psapi.h needs windows.h first.
-#include <psapi.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <thread>
 
 #include "app_process.h"
 #include "environment.h"
+#include "held_input.h"
 #include "input.h"
+#include "process_watch.h"
 #include "shell/layout.h"
+#include "win32/handles.h"
 
 namespace {
 
@@ -51,25 +53,9 @@ double cpuSeconds(HANDLE process) {
   return static_cast<double>(ticks(kernel) + ticks(user)) / kHundredNanosecondsPerSecond;
 }
 
-double privateMegabytes(HANDLE process) {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof counters;
-  if (!GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                            sizeof counters)) {
-    return -1;
-  }
-  // Wine leaves PrivateUsage at 0; its commit charge is the same measure there.
-  const SIZE_T bytes = counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
-  return static_cast<double>(bytes) / kBytesPerMegabyte;
-}
-
-void sendKey(WORD key, bool release) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &input, sizeof input);
+double privateMegabytes(HWND window) {
+  const e2e::ProcessWatch watch(window);
+  return static_cast<double>(watch.privateBytes().value_or(0)) / kBytesPerMegabyte;
 }
 
 // A helper program beside this one; ended when this goes.
@@ -79,24 +65,27 @@ class ChildProgram {
     std::wstring commandLine = L"\"" + program.wstring() + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    started_ = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                              nullptr, nullptr, &startup, &process_) != 0;
+    PROCESS_INFORMATION created{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &created)) {
+      return;
+    }
+    process_ = win32::KernelHandle(created.hProcess);
+    thread_ = win32::KernelHandle(created.hThread);
   }
   ~ChildProgram() {
-    if (!started_) return;
-    TerminateProcess(process_.hProcess, 0);
-    WaitForSingleObject(process_.hProcess, INFINITE);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
+    if (!process_) return;
+    TerminateProcess(process_.get(), 0);
+    WaitForSingleObject(process_.get(), INFINITE);
   }
   ChildProgram(const ChildProgram&) = delete;
   ChildProgram& operator=(const ChildProgram&) = delete;
-  bool started() const { return started_; }
-  HANDLE process() const { return process_.hProcess; }
+  bool started() const { return static_cast<bool>(process_); }
+  HANDLE process() const { return process_.get(); }
 
  private:
-  PROCESS_INFORMATION process_{};
-  bool started_ = false;
+  win32::KernelHandle process_;
+  win32::KernelHandle thread_;
 };
 
 std::wstring patchArguments(int left, const std::wstring& color) {
@@ -126,12 +115,12 @@ WindowFloor measureWindowFloor(const std::filesystem::path& floors) {
   e2e::waitUntil(
       [] {
         const HWND window = FindWindowW(kFloorClass, nullptr);
-        return window != nullptr && e2e::windowText(window) == L"painted";
+        return window != nullptr && e2e::controlText(window) == "painted";
       },
       e2e::kStartLimit);
   floor.startSeconds = seconds(Clock::now() - launched);
   std::this_thread::sleep_for(kSettling);
-  floor.memory = privateMegabytes(bare.process());
+  floor.memory = privateMegabytes(FindWindowW(kFloorClass, nullptr));
   return floor;
 }
 
@@ -148,7 +137,8 @@ ReadFloor measureReadFloor(const std::filesystem::path& floors) {
   const HWND window = floorWindow();
   if (window == nullptr) return floor;
   std::this_thread::sleep_for(kSettling);
-  const auto readsSoFar = [&] { return std::stod(L"0" + e2e::windowText(window)); };
+  // The title counts the reads; before the first it reads no number, so 0.
+  const auto readsSoFar = [&] { return std::strtod(e2e::controlText(window).c_str(), nullptr); };
   const double readsBefore = readsSoFar();
   const double cpuBefore = cpuSeconds(bare.process());
   const Clock::time_point begin = Clock::now();
@@ -172,17 +162,17 @@ Sampling holdShiftOver(HANDLE process, HWND hexField, POINT point) {
   Sampling sampling;
   const double cpuBefore = cpuSeconds(process);
   const Clock::time_point begin = Clock::now();
-  sendKey(VK_SHIFT, false);
-  std::wstring last = e2e::windowText(hexField);
+  e2e::HeldKey shift(VK_SHIFT);
+  std::string last = e2e::controlText(hexField);
   while (Clock::now() - begin < kSampling) {
-    const std::wstring now = e2e::windowText(hexField);
+    const std::string now = e2e::controlText(hexField);
     if (now != last) {
       ++sampling.changes;
       last = now;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  sendKey(VK_SHIFT, true);
+  shift.release();
   sampling.wall = seconds(Clock::now() - begin);
   sampling.cpu = cpuSeconds(process) - cpuBefore;
   return sampling;
@@ -221,22 +211,21 @@ int main() {
     return 1;
   }
   const HWND hexField = app.control(layout::txtInpId(kHexField));
-  e2e::waitUntil([&] { return e2e::windowText(hexField) == L"ff0000"; }, e2e::kStartLimit);
+  e2e::waitUntil([&] { return e2e::controlText(hexField) == "ff0000"; }, e2e::kStartLimit);
   const double startSeconds = seconds(Clock::now() - launched);
 
   DWORD processId = 0;
   GetWindowThreadProcessId(app.window(), &processId);
-  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  const win32::KernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
   std::this_thread::sleep_for(kSettling);
-  const double memoryAtStart = privateMegabytes(process);
+  const double memoryAtStart = privateMegabytes(app.window());
 
   e2e::bringToFront(app.window());
-  const Sampling changing = holdShiftOver(process, hexField, overCycling);
+  const Sampling changing = holdShiftOver(process.get(), hexField, overCycling);
   // Over one colour the ticks show nothing new; they run at the timer's pace,
   // which the bare reader's count gives.
-  const Sampling unchanged = holdShiftOver(process, hexField, overStill);
-  const double memoryAfter = privateMegabytes(process);
-  CloseHandle(process);
+  const Sampling unchanged = holdShiftOver(process.get(), hexField, overStill);
+  const double memoryAfter = privateMegabytes(app.window());
   app.requestClose();
   app.waitForExit(e2e::kReactionLimit);
 

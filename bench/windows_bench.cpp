@@ -22,7 +22,6 @@
 namespace tintwell {
 namespace {
 
-constexpr int kSide = 256;
 constexpr int kBatches = 9;
 constexpr double kBatchSeconds = 0.05;
 
@@ -68,7 +67,7 @@ fakes::HeadlessWindow& startedWindow() {
 class GdiMatrix {
  public:
   GdiMatrix() : screen_(GetDC(nullptr)), memory_(CreateCompatibleDC(screen_)) {
-    bitmap_ = CreateCompatibleBitmap(screen_, kSide, kSide);
+    bitmap_ = CreateCompatibleBitmap(screen_, kSurfaceSide, kSurfaceSide);
     previous_ = SelectObject(memory_, bitmap_);
   }
   ~GdiMatrix() {
@@ -82,19 +81,19 @@ class GdiMatrix {
 
   void draw(int quality, const ColorState& color) {
     const int step = quality + 2;
-    for (int x = 0; x < kSide; x += step) {
-      for (int y = 0; y < kSide; y += step) {
+    for (int x = 0; x < kSurfaceSide; x += step) {
+      for (int y = 0; y < kSurfaceSide; y += step) {
         SetPixelV(memory_, x, y, matrixSampleColor(0, x, y, color));
       }
     }
-    for (int first = 1; first + step - 2 < kSide; first += step) {
+    for (int first = 1; first + step - 2 < kSurfaceSide; first += step) {
       for (int target = first; target <= first + step - 2; ++target) {
-        BitBlt(memory_, target, 0, 1, kSide, memory_, first - 1, 0, SRCCOPY);
+        BitBlt(memory_, target, 0, 1, kSurfaceSide, memory_, first - 1, 0, SRCCOPY);
       }
     }
-    for (int first = 1; first + step - 2 < kSide; first += step) {
+    for (int first = 1; first + step - 2 < kSurfaceSide; first += step) {
       for (int target = first; target <= first + step - 2; ++target) {
-        BitBlt(memory_, 0, target, kSide, 1, memory_, 0, first - 1, SRCCOPY);
+        BitBlt(memory_, 0, target, kSurfaceSide, 1, memory_, 0, first - 1, SRCCOPY);
       }
     }
   }
@@ -108,7 +107,7 @@ class GdiMatrix {
 
 void addDrawingRows(std::vector<Row>& rows) {
   auto& window = startedWindow();
-  std::vector<PackedColor> scratch(kSide * kSide);
+  std::vector<PackedColor> scratch(kSurfaceSide * kSurfaceSide);
   GdiMatrix gdi;
   static const char* const kQualities[] = {"High", "Medium", "Low"};
   for (int quality = 0; quality < 3; ++quality) {
@@ -116,10 +115,10 @@ void addDrawingRows(std::vector<Row>& rows) {
     const int step = quality + 2;
     rows.push_back({floorName, secondsPerCall([&] {
                       size_t next = 0;
-                      for (int x = 0; x < kSide; x += step) {
-                        for (int y = 0; y < kSide; y += step) {
-                          scratch[next++] =
-                              convHSV2RGB(window.form.dHue, x / 255.0, 1.0 - y / 255.0);
+                      for (int x = 0; x < kSurfaceSide; x += step) {
+                        for (int y = 0; y < kSurfaceSide; y += step) {
+                          scratch[next++] = convHSV2RGB(window.form.dHue, x / kLastPosition,
+                                                        1.0 - y / kLastPosition);
                         }
                       }
                     }),
@@ -134,8 +133,8 @@ void addDrawingRows(std::vector<Row>& rows) {
   }
   PixelImage& field = window.imgMatrix.image();
   rows.push_back({"naive 65,536 evaluations", secondsPerCall([&] {
-                    for (int x = 0; x < kSide; ++x) {
-                      for (int y = 0; y < kSide; ++y) {
+                    for (int x = 0; x < kSurfaceSide; ++x) {
+                      for (int y = 0; y < kSurfaceSide; ++y) {
                         field.setPixel(x, y, matrixSampleColor(0, x, y, window.form));
                       }
                     }

@@ -5,6 +5,7 @@
 
 #include "environment.h"
 #include "shell/layout.h"
+#include "win32/text.h"
 
 namespace tintwell::e2e {
 
@@ -17,7 +18,7 @@ constexpr UINT kTerminatedExitCode = 1;
 
 struct WindowSearch {
   DWORD processId;
-  std::wstring className;
+  std::string className;
   HWND found;
 };
 
@@ -32,8 +33,8 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM searchAddress) {
 }
 
 // A job that kills the program when the harness itself dies half-way.
-KernelHandle makeKillOnCloseJob() {
-  KernelHandle job(CreateJobObjectW(nullptr, nullptr));
+win32::KernelHandle makeKillOnCloseJob() {
+  win32::KernelHandle job(CreateJobObjectW(nullptr, nullptr));
   if (!job) return job;
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
@@ -57,8 +58,8 @@ std::string TintwellProcess::start(const std::filesystem::path& program) {
                       CREATE_SUSPENDED, nullptr, directory.c_str(), &startup, &created)) {
     return "CreateProcess failed with error " + std::to_string(GetLastError());
   }
-  process_ = KernelHandle(created.hProcess);
-  const KernelHandle thread(created.hThread);
+  process_ = win32::KernelHandle(created.hProcess);
+  const win32::KernelHandle thread(created.hThread);
   processId_ = created.dwProcessId;
   threadId_ = created.dwThreadId;
   job_ = makeKillOnCloseJob();
@@ -66,7 +67,7 @@ std::string TintwellProcess::start(const std::filesystem::path& program) {
   ResumeThread(thread.get());
 
   WaitForInputIdle(process_.get(), static_cast<DWORD>(kStartLimit.count()));
-  WindowSearch search{processId_, widen(layout::kWindowClassName), nullptr};
+  WindowSearch search{processId_, std::string(layout::kWindowClassName), nullptr};
   const bool shown = waitUntil(
       [&] {
         EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
@@ -132,23 +133,23 @@ LRESULT query(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return static_cast<LRESULT>(result);
 }
 
-std::wstring windowText(HWND window) {
+std::string controlText(HWND window) {
   const auto length = static_cast<size_t>(query(window, WM_GETTEXTLENGTH));
   std::wstring text(length + 1, L'\0');
   const auto copied = static_cast<size_t>(
       query(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
   text.resize(std::min(copied, length));
-  return text;
+  return win32::toUtf8(text);
 }
 
-std::wstring className(HWND window) {
+std::string className(HWND window) {
   std::array<wchar_t, 256> name{};
   const int length = GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-  return std::wstring(name.data(), static_cast<size_t>(std::max(length, 0)));
+  return win32::toUtf8(std::wstring_view(name.data(), static_cast<size_t>(std::max(length, 0))));
 }
 
-std::vector<std::wstring> comboItems(HWND combo) {
-  std::vector<std::wstring> items;
+std::vector<std::string> comboItems(HWND combo) {
+  std::vector<std::string> items;
   const LRESULT count = query(combo, CB_GETCOUNT);
   for (LRESULT index = 0; index < count; ++index) {
     const LRESULT length = query(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
@@ -157,7 +158,7 @@ std::vector<std::wstring> comboItems(HWND combo) {
     const LRESULT copied = query(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
                                  reinterpret_cast<LPARAM>(item.data()));
     item.resize(static_cast<size_t>(std::clamp<LRESULT>(copied, 0, length)));
-    items.push_back(item);
+    items.push_back(win32::toUtf8(item));
   }
   return items;
 }

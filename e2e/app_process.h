@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "handles.h"
+#include "win32/handles.h"
 
 namespace tintwell::e2e {
 
@@ -40,17 +40,18 @@ class TintwellProcess {
   RECT placeInClient(HWND child) const;
 
  private:
-  KernelHandle job_;
-  KernelHandle process_;
+  win32::KernelHandle job_;
+  win32::KernelHandle process_;
   DWORD processId_ = 0;
   DWORD threadId_ = 0;
   HWND window_ = nullptr;
 };
 
-// Texts and states read from another process's controls.
-std::wstring windowText(HWND window);
-std::wstring className(HWND window);
+// Texts (UTF-8) and states read from another process's controls, which
+// GetWindowText cannot read.
+std::string controlText(HWND window);
+std::string className(HWND window);
 LRESULT query(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-std::vector<std::wstring> comboItems(HWND combo);
+std::vector<std::string> comboItems(HWND combo);
 
 }  // namespace tintwell::e2e

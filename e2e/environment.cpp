@@ -7,6 +7,8 @@
 #include <optional>
 #include <thread>
 
+#include "win32/text.h"
+
 namespace tintwell::e2e {
 
 namespace {
@@ -53,18 +55,13 @@ std::filesystem::path browserLog() {
 }
 
 std::filesystem::path windowsPath(std::string_view path) {
-  if (!path.starts_with('/')) return std::filesystem::path(widen(path));
+  if (!path.starts_with('/')) return std::filesystem::path(win32::toWide(path));
   // Wine's default prefix maps the Unix root to drive Z:.
-  std::wstring converted = L"Z:" + widen(path);
+  std::wstring converted = L"Z:" + win32::toWide(path);
   for (wchar_t& character : converted) {
     if (character == L'/') character = L'\\';
   }
   return converted;
-}
-
-bool runningUnderWine() {
-  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
@@ -74,25 +71,6 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     std::this_thread::sleep_for(kPollInterval);
   }
   return true;
-}
-
-std::wstring widen(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring result(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, result.data(), length);
-  return result;
-}
-
-std::string narrow(std::wstring_view utf16) {
-  if (utf16.empty()) return {};
-  const int size = static_cast<int>(utf16.size());
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string result(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, result.data(), length, nullptr, nullptr);
-  return result;
 }
 
 }  // namespace tintwell::e2e

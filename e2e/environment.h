@@ -27,12 +27,8 @@ std::string browserScript();
 std::filesystem::path browserLog();
 // A Unix path as Wine's Z: drive shows it; Windows paths pass unchanged.
 std::filesystem::path windowsPath(std::string_view path);
-bool runningUnderWine();
 
 // Polls until the condition holds; false when the limit passed first.
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit);
-
-std::wstring widen(std::string_view utf8);
-std::string narrow(std::wstring_view utf16);
 
 }  // namespace tintwell::e2e

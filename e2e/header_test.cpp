@@ -9,16 +9,12 @@
 
 #include "environment.h"
 #include "session.h"
+#include "shell/layout.h"
 
 namespace tintwell::e2e {
 namespace {
 
 constexpr Rgb kWhite{255, 255, 255};
-constexpr int kFlagTop = 4;
-constexpr int kFlagWidth = 21;
-constexpr int kFlagHeight = 20;
-constexpr int kEnglishFlagLeft = 390;
-constexpr int kHungarianFlagLeft = 414;
 // How far apart a grey's channels may lie, and how dark or light it may be
 // while still being neither black nor the white band.
 constexpr int kGreyTolerance = 12;
@@ -36,16 +32,18 @@ bool isFrameGrey(const Rgb& color) {
 }
 
 // The one-pixel frame of a flag, and the white band right around it.
-bool flagFramedAt(const Screenshot& shot, int left) {
-  const int right = left + kFlagWidth - 1;
-  const int bottom = kFlagTop + kFlagHeight - 1;
+bool flagFramedAt(const Screenshot& shot, const layout::ControlDesign& flag) {
+  const int left = flag.left;
+  const int top = flag.top;
+  const int right = left + flag.width - 1;
+  const int bottom = top + flag.height - 1;
   for (int x = left; x <= right; ++x) {
-    if (!isFrameGrey(shot.pixel(x, kFlagTop)) || !isFrameGrey(shot.pixel(x, bottom))) {
+    if (!isFrameGrey(shot.pixel(x, top)) || !isFrameGrey(shot.pixel(x, bottom))) {
       return false;
     }
-    if (shot.pixel(x, kFlagTop - 1) != kWhite || shot.pixel(x, bottom + 1) != kWhite) return false;
+    if (shot.pixel(x, top - 1) != kWhite || shot.pixel(x, bottom + 1) != kWhite) return false;
   }
-  for (int y = kFlagTop; y <= bottom; ++y) {
+  for (int y = top; y <= bottom; ++y) {
     if (!isFrameGrey(shot.pixel(left, y)) || !isFrameGrey(shot.pixel(right, y))) return false;
     if (shot.pixel(left - 1, y) != kWhite || shot.pixel(right + 1, y) != kWhite) return false;
   }
@@ -53,11 +51,13 @@ bool flagFramedAt(const Screenshot& shot, int left) {
 }
 
 TEST_F(StartedWindowTest, FlagsStandAgainstTheRightEdge) {
-  const Screenshot shot = waitForClientPicture([](const Screenshot& picture) {
-    return flagFramedAt(picture, kEnglishFlagLeft) && flagFramedAt(picture, kHungarianFlagLeft);
+  const layout::ControlDesign& english = *layout::findControl("imgLangENG");
+  const layout::ControlDesign& hungarian = *layout::findControl("imgLangHUN");
+  const Screenshot shot = waitForClientPicture([&](const Screenshot& picture) {
+    return flagFramedAt(picture, english) && flagFramedAt(picture, hungarian);
   });
-  EXPECT_TRUE(flagFramedAt(shot, kEnglishFlagLeft)) << "English flag at x 390";
-  EXPECT_TRUE(flagFramedAt(shot, kHungarianFlagLeft)) << "Hungarian flag at x 414";
+  EXPECT_TRUE(flagFramedAt(shot, english)) << "English flag at x " << english.left;
+  EXPECT_TRUE(flagFramedAt(shot, hungarian)) << "Hungarian flag at x " << hungarian.left;
 }
 
 struct Stripe {
@@ -83,7 +83,8 @@ TEST_F(StartedWindowTest, HungarianFlagShowsRedWhiteGreen) {
          return c.green > c.red + kClearMargin / 2 && c.green > c.blue + kClearMargin / 2;
        }},
   });
-  const int middle = kHungarianFlagLeft + kFlagWidth / 2;
+  const layout::ControlDesign& flag = *layout::findControl("imgLangHUN");
+  const int middle = flag.left + flag.width / 2;
   const Screenshot shot = waitForClientPicture([&](const Screenshot& picture) {
     return std::all_of(kStripes.begin(), kStripes.end(), [&](const Stripe& stripe) {
       return stripe.looksRight(picture.pixel(middle, stripe.y));
@@ -98,7 +99,7 @@ TEST_F(StartedWindowTest, HungarianFlagShowsRedWhiteGreen) {
 // The version label: silver text in (391..433, 32..46), flush with the
 // right edge (433) it is aligned to, as the home-page address beneath.
 TEST_F(StartedWindowTest, VersionShowsInSilverOnTheBand) {
-  constexpr RECT kSearch{360, 26, 438, 51};
+  constexpr RECT kSearch{360, 26, layout::kClientWidth, 51};
   constexpr RECT kExpected{391, 32, 433, 46};
   constexpr int kRightmostStrokeFrom = 429;
   constexpr Rgb kSilver{192, 192, 192};

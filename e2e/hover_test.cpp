@@ -57,7 +57,7 @@ TEST_F(InputTest, HungarianFlagClickSwitchesAndStoresTheLanguage) {
   EXPECT_TRUE(waitUntil(
       [&] {
         const auto items = comboItems(combo);
-        return !items.empty() && narrow(items.front()) == "Magas";
+        return !items.empty() && items.front() == "Magas";
       },
       kReactionLimit));
   const auto stored = readUserValue(kMakerKey, kLanguageValue);

@@ -15,7 +15,6 @@ namespace tintwell::e2e {
 
 namespace {
 
-constexpr int kOptionCount = 6;
 constexpr int kMostMovesPerDrag = 6;
 constexpr int kMostCharacters = 4;
 constexpr int kMostSampledPlaces = 4;
@@ -136,7 +135,7 @@ void InputStorm::sampleAWhile() {
 }
 
 void InputStorm::clickAnOption() {
-  click(centreOf(layout::optDimId(below(kOptionCount))));
+  click(centreOf(layout::optDimId(below(kDimensionCount))));
 }
 
 // The list opens on a click; arrows move in it and RETURN or ESCAPE ends it.

@@ -17,16 +17,16 @@ namespace {
 TEST_F(InputTest, TabVisitsTheControlsInTheirOrder) {
   const auto order = std::to_array<std::pair<const char*, int>>({
       {"imgVertical", layout::kImgVerticalId},
-      {"txtInp(0)", layout::txtInpId(0)},
-      {"txtInp(1)", layout::txtInpId(1)},
-      {"txtInp(2)", layout::txtInpId(2)},
-      {"txtInp(3)", layout::txtInpId(3)},
-      {"txtInp(4)", layout::txtInpId(4)},
-      {"txtInp(5)", layout::txtInpId(5)},
+      {"txtInp(0)", layout::txtInpId(kHueField)},
+      {"txtInp(1)", layout::txtInpId(kSaturationField)},
+      {"txtInp(2)", layout::txtInpId(kBrightnessField)},
+      {"txtInp(3)", layout::txtInpId(kRedField)},
+      {"txtInp(4)", layout::txtInpId(kGreenField)},
+      {"txtInp(5)", layout::txtInpId(kBlueField)},
       {"imgCurColor", layout::kImgCurColorId},
-      {"txtInp(6)", layout::txtInpId(6)},
-      {"optDim(0), the selected option", layout::optDimId(0)},
-      {"txtInp(7)", layout::txtInpId(7)},
+      {"txtInp(6)", layout::txtInpId(kHexField)},
+      {"optDim(0), the selected option", layout::optDimId(kHue)},
+      {"txtInp(7)", layout::txtInpId(kColorNumberField)},
       {"cmbQuality", layout::kCmbQualityId},
       {"imgMatrix again", layout::kImgMatrixId},
   });
@@ -41,11 +41,10 @@ TEST_F(InputTest, TabVisitsTheControlsInTheirOrder) {
 }
 
 TEST_F(InputTest, ClickingAnOptionSelectsItAlone) {
-  constexpr int kRed = 3;
   ASSERT_TRUE(click(centreOf(option(kRed))));
   EXPECT_TRUE(
       waitUntil([&] { return query(option(kRed), BM_GETCHECK) == BST_CHECKED; }, kReactionLimit));
-  EXPECT_EQ(query(option(0), BM_GETCHECK), BST_UNCHECKED);
+  EXPECT_EQ(query(option(kHue), BM_GETCHECK), BST_UNCHECKED);
 }
 
 struct Typing {
@@ -57,23 +56,22 @@ struct Typing {
 
 TEST_F(InputTest, FieldsRefuseCharactersPastTheirLength) {
   constexpr auto kRows = std::to_array<Typing>({
-      {"hue takes three", 0, "1234", "123"},
-      {"red takes three", 3, "2550", "255"},
-      {"hex takes six", 6, "abcdef0", "abcdef"},
-      {"number takes eight", 7, "123456789", "12345678"},
+      {"hue takes three", kHueField, "1234", "123"},
+      {"red takes three", kRedField, "2550", "255"},
+      {"hex takes six", kHexField, "abcdef0", "abcdef"},
+      {"number takes eight", kColorNumberField, "123456789", "12345678"},
   });
   for (const Typing& row : kRows) {
     SCOPED_TRACE(row.name);
     clearField(field(row.index));
     ASSERT_FALSE(HasFatalFailure());
     typeText(row.typed);
-    EXPECT_TRUE(fieldReads(row.index, row.kept)) << narrow(windowText(field(row.index)));
+    EXPECT_TRUE(fieldReads(row.index, row.kept)) << controlText(field(row.index));
   }
 }
 
 TEST_F(InputTest, TypedSaturationRecolorsTheOtherFields) {
-  constexpr int kSaturation = 1;
-  clearField(field(kSaturation));
+  clearField(field(kSaturationField));
   ASSERT_FALSE(HasFatalFailure());
   typeText("50");
   const auto expected =
@@ -81,7 +79,7 @@ TEST_F(InputTest, TypedSaturationRecolorsTheOtherFields) {
   for (int index = 0; index < static_cast<int>(expected.size()); ++index) {
     SCOPED_TRACE(testing::Message() << "txtInp(" << index << ")");
     EXPECT_TRUE(fieldReads(index, expected.at(static_cast<size_t>(index))))
-        << narrow(windowText(field(index)));
+        << controlText(field(index));
   }
 }
 

@@ -3,25 +3,25 @@
 #include <optional>
 #include <utility>
 
-#include "handles.h"
+#include "win32/handles.h"
 
 namespace tintwell::e2e {
 
 namespace {
 
-std::optional<RegistryKey> openForSecurity(const std::wstring& path) {
+std::optional<win32::RegistryKeyHandle> openForSecurity(const std::wstring& path) {
   HKEY opened = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL | WRITE_DAC, &opened) !=
       ERROR_SUCCESS) {
     return std::nullopt;
   }
-  return RegistryKey(opened);
+  return win32::RegistryKeyHandle(opened);
 }
 
 std::vector<uint8_t> currentUserSid() {
   HANDLE opened = nullptr;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened)) return {};
-  const KernelHandle token(opened);
+  const win32::KernelHandle token(opened);
   DWORD size = 0;
   GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
   std::vector<uint8_t> user(size);

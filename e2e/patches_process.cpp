@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "environment.h"
+#include "win32/text.h"
 
 namespace tintwell::e2e {
 
@@ -16,12 +17,12 @@ std::wstring hexText(const Rgb& color) {
   constexpr size_t kDigits = 7;  // six and the terminator
   char text[kDigits];
   std::snprintf(text, sizeof text, "%02x%02x%02x", color.red, color.green, color.blue);
-  return widen(text);
+  return win32::toWide(text);
 }
 
 // Kills the patches when the harness dies half-way.
-KernelHandle killOnCloseJob() {
-  KernelHandle job(CreateJobObjectW(nullptr, nullptr));
+win32::KernelHandle killOnCloseJob() {
+  win32::KernelHandle job(CreateJobObjectW(nullptr, nullptr));
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
   if (job && !SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
@@ -60,8 +61,8 @@ std::string ColorPatches::show(POINT topLeft, int size, const std::vector<Rgb>& 
                       CREATE_SUSPENDED, nullptr, nullptr, &startup, &created)) {
     return "could not start " + program.string() + ": error " + std::to_string(GetLastError());
   }
-  process_ = KernelHandle(created.hProcess);
-  const KernelHandle thread(created.hThread);
+  process_ = win32::KernelHandle(created.hProcess);
+  const win32::KernelHandle thread(created.hThread);
   job_ = killOnCloseJob();
   if (job_ && !AssignProcessToJobObject(job_.get(), process_.get())) job_.reset();
   ResumeThread(thread.get());

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "handles.h"
 #include "screen.h"
+#include "win32/handles.h"
 
 namespace tintwell::e2e {
 
@@ -31,8 +31,8 @@ class ColorPatches {
  private:
   bool onScreen() const;
 
-  KernelHandle job_;
-  KernelHandle process_;
+  win32::KernelHandle job_;
+  win32::KernelHandle process_;
   POINT topLeft_{};
   int size_ = 0;
   std::vector<Rgb> colors_;

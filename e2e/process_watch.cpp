@@ -10,7 +10,7 @@ ProcessWatch::ProcessWatch(HWND window) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
   if (processId != 0) {
-    process_ = KernelHandle(
+    process_ = win32::KernelHandle(
         OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | SYNCHRONIZE, FALSE, processId));
   }
 }

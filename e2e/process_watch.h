@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "handles.h"
+#include "win32/handles.h"
 
 namespace tintwell::e2e {
 
@@ -27,7 +27,7 @@ class ProcessWatch {
   std::optional<DWORD> exitCode() const;
 
  private:
-  KernelHandle process_;
+  win32::KernelHandle process_;
 };
 
 // The window's thread took a message and returned within the reaction limit.

@@ -2,27 +2,27 @@
 
 #include <utility>
 
-#include "handles.h"
+#include "win32/handles.h"
 
 namespace tintwell::e2e {
 
 namespace {
 
-std::optional<RegistryKey> openUserKey(const std::wstring& path, REGSAM access) {
+std::optional<win32::RegistryKeyHandle> openUserKey(const std::wstring& path, REGSAM access) {
   HKEY opened = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &opened) != ERROR_SUCCESS) {
     return std::nullopt;
   }
-  return RegistryKey(opened);
+  return win32::RegistryKeyHandle(opened);
 }
 
-std::optional<RegistryKey> createUserKey(const std::wstring& path) {
+std::optional<win32::RegistryKeyHandle> createUserKey(const std::wstring& path) {
   HKEY created = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                       &created, nullptr) != ERROR_SUCCESS) {
     return std::nullopt;
   }
-  return RegistryKey(created);
+  return win32::RegistryKeyHandle(created);
 }
 
 // Copies the key's whole tree to a new key; true when there was nothing to copy.

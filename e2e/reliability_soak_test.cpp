@@ -92,7 +92,6 @@ class ReliabilitySoakTest : public InputTest {
     stopwatch.lap(round.languageSwitches, "language switches");
   }
 
-  static constexpr int kHexField = 6;
   ColorPatches patches_;
 };
 
@@ -139,23 +138,19 @@ std::optional<int> number(const std::string& text) {
 
 // Red, green and blue in range, and the hex code and colour number theirs.
 bool channelFieldsAgree(const FieldTexts& texts) {
-  constexpr int kRedField = 3;
-  constexpr int kHexField = 6;
-  constexpr int kNumberField = 7;
-  constexpr int kChannelTop = 255;
   constexpr int kGreenWeight = 256;
   constexpr int kBlueWeight = 65536;
   std::array<int, 3> channels{};
   for (size_t channel = 0; channel < channels.size(); ++channel) {
     const auto value = number(texts.at(kRedField + channel));
-    if (!value || *value < 0 || *value > kChannelTop) return false;
+    if (!value || *value < 0 || *value > kChannelMax) return false;
     channels.at(channel) = *value;
   }
   const auto [red, green, blue] = channels;
   std::array<char, 8> hex{};
   std::snprintf(hex.data(), hex.size(), "%02x%02x%02x", red, green, blue);
   return texts.at(kHexField) == hex.data() &&
-         number(texts.at(kNumberField)) == red + kGreenWeight * green + kBlueWeight * blue;
+         number(texts.at(kColorNumberField)) == red + kGreenWeight * green + kBlueWeight * blue;
 }
 
 class ReliabilityStormTest : public InputTest {};

@@ -17,13 +17,11 @@
 #include "registry.h"
 #include "session.h"
 #include "shell/layout.h"
+#include "win32/text.h"
 
 namespace tintwell::e2e {
 namespace {
 
-constexpr int kHigh = 0;
-constexpr int kMedium = 1;
-constexpr int kLow = 2;
 // Closing saves one value and ends; anything slower is a hang.
 constexpr std::chrono::milliseconds kShutdownLimit{5'000};
 constexpr DWORD kCleanExit = 0;
@@ -49,12 +47,6 @@ StoredValue text(std::wstring_view characters) {
   }
   value.bytes.insert(value.bytes.end(), {0, 0});
   return value;
-}
-
-std::vector<std::string> qualityItems(HWND combo) {
-  std::vector<std::string> items;
-  for (const std::wstring& item : comboItems(combo)) items.push_back(narrow(item));
-  return items;
 }
 
 // Values beside the program's own, which it must leave as they are.
@@ -109,7 +101,7 @@ TEST_P(RegistryFaultTest, StartsOnWhatReadsAndStoresTheQualityAsTwoBytes) {
   ASSERT_FALSE(HasFatalFailure());
 
   const HWND combo = control(layout::kCmbQualityId);
-  EXPECT_EQ(qualityItems(combo), row.hungarian ? kHungarian : kEnglish);
+  EXPECT_EQ(comboItems(combo), row.hungarian ? kHungarian : kEnglish);
   EXPECT_EQ(query(combo, CB_GETCURSEL), row.selected);
   closeAndExpectCleanExit(app_);
   ASSERT_FALSE(HasFatalFailure());
@@ -127,7 +119,7 @@ TEST_P(RegistryFaultTest, StartsOnWhatReadsAndStoresTheQualityAsTwoBytes) {
   }
   if (!keysWanted) return;
   for (const Neighbour& neighbour : neighbours()) {
-    SCOPED_TRACE(narrow(neighbour.name));
+    SCOPED_TRACE(win32::toUtf8(neighbour.name));
     const auto kept = readUserValue(neighbour.path, neighbour.name);
     ASSERT_TRUE(kept.has_value());
     EXPECT_EQ(kept->type, neighbour.value.type);
@@ -140,18 +132,19 @@ TEST_P(RegistryFaultTest, StartsOnWhatReadsAndStoresTheQualityAsTwoBytes) {
 INSTANTIATE_TEST_SUITE_P(
     Reliability, RegistryFaultTest,
     testing::Values(
-        StoredSettings{"keys_missing", std::nullopt, std::nullopt, false, kHigh},
-        StoredSettings{"two_bytes", binary({0, 0}), binary({1, 0}), true, kMedium},
-        StoredSettings{"one_byte", binary({0}), binary({2}), true, kLow},
-        StoredSettings{"one_byte_english", binary({1}), binary({1}), false, kMedium},
-        StoredSettings{"no_bytes_read_as_zero", binary({}), binary({}), true, kHigh},
+        StoredSettings{"keys_missing", std::nullopt, std::nullopt, false, kHighQuality},
+        StoredSettings{"two_bytes", binary({0, 0}), binary({1, 0}), true, kMediumQuality},
+        StoredSettings{"one_byte", binary({0}), binary({2}), true, kLowQuality},
+        StoredSettings{"one_byte_english", binary({1}), binary({1}), false, kMediumQuality},
+        StoredSettings{"no_bytes_read_as_zero", binary({}), binary({}), true, kHighQuality},
         StoredSettings{"four_bytes_unreadable", binary({0, 0, 0, 0}), binary({2, 0, 0, 0}), false,
-                       kHigh},
-        StoredSettings{"dword_unreadable", dword(0), dword(2), false, kHigh},
-        StoredSettings{"string_unreadable", text(L"Magyar"), text(L"Low"), false, kHigh},
-        StoredSettings{"quality_past_low_clamped", binary({0, 0}), binary({5, 0}), true, kLow},
+                       kHighQuality},
+        StoredSettings{"dword_unreadable", dword(0), dword(2), false, kHighQuality},
+        StoredSettings{"string_unreadable", text(L"Magyar"), text(L"Low"), false, kHighQuality},
+        StoredSettings{"quality_past_low_clamped", binary({0, 0}), binary({5, 0}), true,
+                       kLowQuality},
         StoredSettings{"quality_all_ones_clamped", binary({1, 0}), binary({0xFF, 0xFF}), false,
-                       kLow}),
+                       kLowQuality}),
     [](const testing::TestParamInfo<StoredSettings>& info) { return info.param.name; });
 
 // --- Keys the user may not read or write.
@@ -168,25 +161,26 @@ class ReliabilityLockedKeyTest : public TintwellSession {
   }
 
   bool itemsRead(const std::vector<std::string>& items) const {
-    return waitUntil([&] { return qualityItems(control(layout::kCmbQualityId)) == items; },
+    return waitUntil([&] { return comboItems(control(layout::kCmbQualityId)) == items; },
                      kReactionLimit);
   }
 };
 
 TEST_F(ReliabilityLockedKeyTest, UnreadableQualityStartsHighAndAFailedSaveStillCloses) {
-  ASSERT_TRUE(writeUserValue(kFamilyKey, kQualityValue, binary({kLow, 0})));
+  ASSERT_TRUE(writeUserValue(kFamilyKey, kQualityValue, binary({kLowQuality, 0})));
   DeniedKeyAccess locked(kFamilyKey, KEY_QUERY_VALUE | KEY_SET_VALUE);
   ASSERT_TRUE(locked.applied());
   if (!refused(kFamilyKey)) GTEST_SKIP() << "this system ignores registry key security";
   launch();
   ASSERT_FALSE(HasFatalFailure());
 
-  EXPECT_EQ(query(control(layout::kCmbQualityId), CB_GETCURSEL), kHigh);
+  EXPECT_EQ(query(control(layout::kCmbQualityId), CB_GETCURSEL), kHighQuality);
   closeAndExpectCleanExit(app_);
   ASSERT_TRUE(locked.restore());
   const auto quality = readUserValue(kFamilyKey, kQualityValue);
   ASSERT_TRUE(quality.has_value());
-  EXPECT_EQ(quality->bytes, (std::vector<uint8_t>{kLow, 0})) << "the refused write changed it";
+  EXPECT_EQ(quality->bytes, (std::vector<uint8_t>{kLowQuality, 0}))
+      << "the refused write changed it";
 }
 
 TEST_F(ReliabilityLockedKeyTest, UnreadableLanguageStartsEnglishAndFlagsStillSwitch) {
@@ -214,7 +208,7 @@ TEST_F(ReliabilityLockedKeyTest, UnreadableLanguageStartsEnglishAndFlagsStillSwi
   // The family key lies under the locked one but is not locked itself.
   const auto quality = readUserValue(kFamilyKey, kQualityValue);
   ASSERT_TRUE(quality.has_value());
-  EXPECT_EQ(quality->bytes, (std::vector<uint8_t>{kHigh, 0}));
+  EXPECT_EQ(quality->bytes, (std::vector<uint8_t>{kHighQuality, 0}));
 }
 
 // --- Input faster than the program takes it.
@@ -226,7 +220,6 @@ class ReliabilityQueueTest : public InputTest {};
 // next. Found by this test: a few hundred queued keystrokes leave the window
 // unable to answer for its fields, and the next keystroke is lost.
 TEST_F(ReliabilityQueueTest, KeystrokesQueuedFasterThanHandledLeaveTheWindowWorking) {
-  constexpr int kHueField = 0;
   constexpr int kTypedPairs = 200;
   clearField(field(kHueField));
   ASSERT_FALSE(HasFatalFailure());

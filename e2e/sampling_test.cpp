@@ -56,11 +56,9 @@ constexpr int kPatchSize = 48;
 constexpr std::chrono::milliseconds kQuietPeriod{1000};
 constexpr std::chrono::milliseconds kQuietLook{50};
 
-// The strip's arrows have a grey outer column (x 0 of the left one, x 7 of
-// the right one), nine rows high, on the button face.
+// The strip's arrows have a grey outer column (the first of the left one, the
+// last of the right one), as high as the arrow, on the button face.
 constexpr Rgb kArrowEdge{0x73, 0x73, 0x73};
-constexpr int kArrowHeight = 9;
-constexpr int kRightArrowEdgeColumn = 7;
 
 class SamplingTest : public InputTest {
  protected:
@@ -78,7 +76,7 @@ class SamplingTest : public InputTest {
   FieldTexts fieldTexts() const {
     FieldTexts texts;
     for (int index = 0; index < kFieldCount; ++index) {
-      texts.at(static_cast<size_t>(index)) = narrow(windowText(field(index)));
+      texts.at(static_cast<size_t>(index)) = controlText(field(index));
     }
     return texts;
   }
@@ -115,11 +113,9 @@ class SamplingTest : public InputTest {
   // A click on another option is handled after every key sent before it,
   // and changes no field.
   void waitForKeysHandled() {
-    constexpr int kSaturationOption = 1;
-    ASSERT_TRUE(click(centreOf(option(kSaturationOption))));
-    ASSERT_TRUE(
-        waitUntil([&] { return query(option(kSaturationOption), BM_GETCHECK) == BST_CHECKED; },
-                  kReactionLimit));
+    ASSERT_TRUE(click(centreOf(option(kSaturation))));
+    ASSERT_TRUE(waitUntil([&] { return query(option(kSaturation), BM_GETCHECK) == BST_CHECKED; },
+                          kReactionLimit));
   }
 
   void pointAt(PatchIndex index) { ASSERT_TRUE(movePointer(patches_.centreOf(index))); }
@@ -187,10 +183,10 @@ INSTANTIATE_TEST_SUITE_P(Sampling, SamplingOtherKeyTest,
 // Where the arrow's grey edge column starts; -1 when it is not nine rows of it.
 int arrowTop(const Screenshot& shot, int column) {
   const DrawingArea strip = drawingArea("imgVertical");
-  constexpr int kStripRows = 256;
-  for (int y = strip.top - kArrowHeight; y < strip.top + kStripRows; ++y) {
+  const int arrowHeight = layout::findControl("imgArrowLeft")->height;
+  for (int y = strip.top - arrowHeight; y < strip.top + kSurfaceSide; ++y) {
     if (shot.pixel(column, y) != kArrowEdge) continue;
-    for (int row = 1; row < kArrowHeight; ++row) {
+    for (int row = 1; row < arrowHeight; ++row) {
       if (shot.pixel(column, y + row) != kArrowEdge) return -1;
     }
     return y;
@@ -215,7 +211,7 @@ testing::AssertionResult showsTwin(const Screenshot& shot, fakes::HeadlessWindow
     return strip;
   }
   const int left = arrowTop(shot, twin.imgArrowLeft.left());
-  const int right = arrowTop(shot, twin.imgArrowRight.left() + kRightArrowEdgeColumn);
+  const int right = arrowTop(shot, twin.imgArrowRight.left() + twin.imgArrowRight.width() - 1);
   if (left != twin.imgArrowLeft.top() || right != twin.imgArrowRight.top()) {
     return testing::AssertionFailure()
            << "arrows at " << left << " and " << right << ", not " << twin.imgArrowLeft.top()

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "handles.h"
+#include "win32/handles.h"
 
 namespace tintwell::e2e {
 
@@ -45,15 +45,16 @@ Screenshot Screenshot::capture(const RECT& area) {
   shot.height_ = std::max(0, static_cast<int>(area.bottom - area.top));
   if (shot.width_ == 0 || shot.height_ == 0) return shot;
 
-  const WindowDc screen(nullptr);
-  const MemoryDc memory(CreateCompatibleDC(screen.get()));
+  const win32::WindowDc screen(nullptr, win32::WindowDc::Area::client);
+  const win32::MemoryDc memory(screen.get());
   BITMAPINFO info{};
   info.bmiHeader = topDownHeader(shot.width_, shot.height_);
   void* bits = nullptr;
-  const GdiObject bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!memory || !bitmap || bits == nullptr) return Screenshot{};
+  const win32::Bitmap bitmap(
+      CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (memory.get() == nullptr || !bitmap || bits == nullptr) return Screenshot{};
   {
-    const SelectedObject selected(memory.get(), bitmap.get());
+    const win32::SelectedObject selected(memory.get(), bitmap.get());
     BitBlt(memory.get(), 0, 0, shot.width_, shot.height_, screen.get(), area.left, area.top,
            SRCCOPY | CAPTUREBLT);
     GdiFlush();

@@ -3,6 +3,7 @@
 #include <thread>
 #include <utility>
 
+#include "core/utf8.h"
 #include "environment.h"
 #include "input.h"
 #include "shell/layout.h"
@@ -38,7 +39,7 @@ HWND TintwellSession::field(int index) const {
 FieldTexts TintwellSession::fieldTexts() const {
   FieldTexts texts;
   for (int index = 0; index < kFieldCount; ++index) {
-    texts.at(static_cast<size_t>(index)) = narrow(windowText(field(index)));
+    texts.at(static_cast<size_t>(index)) = controlText(field(index));
   }
   return texts;
 }
@@ -106,13 +107,13 @@ void InputTest::clearField(HWND edit) {
   ASSERT_TRUE(click(centreOf(edit)));
   ASSERT_TRUE(waitUntil([&] { return app_.focus() == edit; }, kReactionLimit));
   pressKey(VK_END);
-  for (size_t left = windowText(edit).size(); left > 0; --left) pressKey(VK_BACK);
-  ASSERT_TRUE(waitUntil([&] { return windowText(edit).empty(); }, kReactionLimit))
-      << "still reads " << narrow(windowText(edit));
+  for (size_t left = utf8Characters(controlText(edit)).size(); left > 0; --left) pressKey(VK_BACK);
+  ASSERT_TRUE(waitUntil([&] { return controlText(edit).empty(); }, kReactionLimit))
+      << "still reads " << controlText(edit);
 }
 
 bool InputTest::fieldReads(int index, const std::string& text) const {
-  return waitUntil([&] { return narrow(windowText(field(index))) == text; }, kReactionLimit);
+  return waitUntil([&] { return controlText(field(index)) == text; }, kReactionLimit);
 }
 
 }  // namespace tintwell::e2e

@@ -5,6 +5,8 @@
 
 #include "environment.h"
 #include "registry.h"
+#include "win32/text.h"
+#include "win32/wine.h"
 
 namespace tintwell::e2e {
 
@@ -32,7 +34,7 @@ std::wstring textOf(const StoredValue& value) {
 
 ShellOpenRecorder::ShellOpenRecorder() {
   const std::string script = browserScript();
-  if (!runningUnderWine() || script.empty()) return;
+  if (!win32::runningUnderWine() || script.empty()) return;
   log_ = browserLog();
   std::error_code ignored;
   std::filesystem::remove(log_, ignored);
@@ -40,7 +42,7 @@ ShellOpenRecorder::ShellOpenRecorder() {
     previousBrowsers_ = textOf(*previous);
   }
   // The script runs as a Unix program, so its Unix path is what Wine wants.
-  active_ = writeUserValue(kBrowserKey, kBrowsersValue, textValue(widen(script)));
+  active_ = writeUserValue(kBrowserKey, kBrowsersValue, textValue(win32::toWide(script)));
 }
 
 ShellOpenRecorder::~ShellOpenRecorder() {

@@ -17,8 +17,6 @@ namespace tintwell::e2e {
 
 namespace {
 
-constexpr int kSaturationField = 1;
-constexpr int kBrightnessField = 2;
 constexpr int kStepsPerDrag = 4;
 constexpr int kAttempts = 3;
 constexpr std::chrono::milliseconds kUnwindPause{20};
@@ -62,7 +60,7 @@ UINT_PTR samplerTimerId() {
 }
 
 bool fieldReads(const TintwellProcess& app, int index, const char* expected) {
-  return narrow(windowText(app.control(layout::txtInpId(index)))) == expected;
+  return controlText(app.control(layout::txtInpId(index))) == expected;
 }
 
 }  // namespace
@@ -138,7 +136,7 @@ bool SoakDriver::languageSwitches(int count) const {
     const Flag& flag = kFlags.at(static_cast<size_t>(change) % kFlags.size());
     const auto switched = [&] {
       const auto items = comboItems(combo);
-      return !items.empty() && narrow(items.front()) == flag.firstQuality;
+      return !items.empty() && items.front() == flag.firstQuality;
     };
     bool done = false;
     for (int attempt = 0; attempt < kAttempts && !done; ++attempt) {

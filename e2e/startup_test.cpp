@@ -16,33 +16,23 @@
 namespace tintwell::e2e {
 namespace {
 
-constexpr int kHigh = 0;
-constexpr int kLow = 2;
-
-std::vector<std::string> narrowed(const std::vector<std::wstring>& texts) {
-  std::vector<std::string> result;
-  for (const std::wstring& text : texts) result.push_back(narrow(text));
-  return result;
-}
-
 TEST_F(StartedWindowTest, FieldsShowPureRed) {
   constexpr auto kTexts =
       std::to_array<const char*>({"360", "100", "100", "255", "0", "0", "ff0000", "255"});
   for (int index = 0; index < static_cast<int>(kTexts.size()); ++index) {
     SCOPED_TRACE(testing::Message() << "txtInp(" << index << ")");
-    EXPECT_EQ(narrow(windowText(field(index))), kTexts.at(static_cast<size_t>(index)));
+    EXPECT_EQ(controlText(field(index)), kTexts.at(static_cast<size_t>(index)));
   }
 }
 
 TEST_F(StartedWindowTest, QualityListOffersThreeEntriesWithHighSelected) {
   const HWND combo = control(layout::kCmbQualityId);
-  EXPECT_EQ(narrowed(comboItems(combo)), (std::vector<std::string>{"High", "Medium", "Low"}));
-  EXPECT_EQ(query(combo, CB_GETCURSEL), kHigh);
+  EXPECT_EQ(comboItems(combo), (std::vector<std::string>{"High", "Medium", "Low"}));
+  EXPECT_EQ(query(combo, CB_GETCURSEL), kHighQuality);
 }
 
 TEST_F(StartedWindowTest, OptionHueIsSelected) {
-  constexpr int kOptions = 6;
-  for (int index = 0; index < kOptions; ++index) {
+  for (int index = 0; index < kDimensionCount; ++index) {
     SCOPED_TRACE(testing::Message() << "optDim(" << index << ")");
     EXPECT_EQ(query(option(index), BM_GETCHECK), index == 0 ? BST_CHECKED : BST_UNCHECKED);
   }
@@ -78,12 +68,12 @@ TEST_P(StoredQualityTest, SelectsTheClampedQuality) {
 
 INSTANTIATE_TEST_SUITE_P(
     Registry, StoredQualityTest,
-    testing::Values(StoredQuality{"none", std::nullopt, kHigh},
+    testing::Values(StoredQuality{"none", std::nullopt, kHighQuality},
                     StoredQuality{"medium", StoredValue{REG_BINARY, {1, 0}}, 1},
-                    StoredQuality{"seven", StoredValue{REG_BINARY, {7, 0}}, kLow},
-                    StoredQuality{"all_ones", StoredValue{REG_BINARY, {0xFF, 0xFF}}, kLow},
+                    StoredQuality{"seven", StoredValue{REG_BINARY, {7, 0}}, kLowQuality},
+                    StoredQuality{"all_ones", StoredValue{REG_BINARY, {0xFF, 0xFF}}, kLowQuality},
                     StoredQuality{"four_bytes_unreadable", StoredValue{REG_DWORD, {1, 0, 0, 0}},
-                                  kHigh}),
+                                  kHighQuality}),
     [](const testing::TestParamInfo<StoredQuality>& info) { return info.param.name; });
 
 struct StoredLanguage {
@@ -102,8 +92,8 @@ TEST_P(StoredLanguageTest, CaptionsFollowTheStoredLanguage) {
   }
   launch();
   ASSERT_FALSE(HasFatalFailure());
-  EXPECT_EQ(narrowed(comboItems(control(layout::kCmbQualityId))), row.items);
-  EXPECT_EQ(narrow(windowText(app_.window())), "Tintwell") << "the same in both languages";
+  EXPECT_EQ(comboItems(control(layout::kCmbQualityId)), row.items);
+  EXPECT_EQ(controlText(app_.window()), "Tintwell") << "the same in both languages";
 }
 
 const std::vector<std::string> kEnglish{"High", "Medium", "Low"};

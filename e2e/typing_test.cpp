@@ -14,9 +14,6 @@
 namespace tintwell::e2e {
 namespace {
 
-constexpr int kSaturationOption = 1;
-constexpr int kBrightnessOption = 2;
-constexpr int kGreenOption = 4;
 constexpr int kCaretUnchecked = -1;
 
 class TypingTest : public TwinWindowTest {
@@ -70,43 +67,43 @@ struct Entry {
 // before it left.
 const auto kEntries = std::to_array<Entry>({
     {"hue 200",
-     0,
+     kHueField,
      "200",
      {"200", "100", "100", "0", "170", "255", "00aaff", "16755200"},
      {0, 170, 255},
      kCaretUnchecked},
     {"saturation 50: red 127.5 goes to 128",
-     1,
+     kSaturationField,
      "50",
      {"200", "50", "100", "128", "212", "255", "80d4ff", "16766080"},
      {128, 212, 255},
      kCaretUnchecked},
     {"brightness 30: blue 76.5 goes to 76",
-     2,
+     kBrightnessField,
      "30",
      {"200", "50", "30", "38", "64", "76", "26404c", "4997158"},
      {38, 64, 76},
      kCaretUnchecked},
     {"red 300 takes 255, the caret stays",
-     3,
+     kRedField,
      "300",
      {"356", "75", "100", "255", "64", "76", "ff404c", "4997375"},
      {255, 64, 76},
      3},
     {"green 1.5 counts as 2 and stays as typed",
-     4,
+     kGreenField,
      "1.5",
      {"342", "99", "100", "255", "1.5", "76", "ff024c", "4981503"},
      {255, 2, 76},
      kCaretUnchecked},
     {"hex 0080ff",
-     6,
+     kHexField,
      "0080ff",
      {"210", "100", "100", "0", "128", "255", "0080ff", "16744448"},
      {0, 128, 255},
      kCaretUnchecked},
     {"colour number 65280 is pure green",
-     7,
+     kColorNumberField,
      "65280",
      {"120", "100", "100", "0", "255", "0", "00ff00", "65280"},
      {0, 255, 0},
@@ -115,7 +112,7 @@ const auto kEntries = std::to_array<Entry>({
 
 TEST_F(TypingTest, EachFieldSetsTheColorEverywhere) {
   // The strip and the matrix of this dimension depend on all three values.
-  chooseDimension(kBrightnessOption);
+  chooseDimension(kBrightness);
   ASSERT_FALSE(HasFatalFailure());
   for (const Entry& entry : kEntries) {
     SCOPED_TRACE(entry.name);
@@ -140,23 +137,24 @@ struct Correction {
 };
 
 TEST_F(TypingTest, EntriesPastTheirLimitsAreCorrected) {
-  chooseDimension(kGreenOption);
+  chooseDimension(kGreen);
   ASSERT_FALSE(HasFatalFailure());
   constexpr auto kRows = std::to_array<Correction>({
-      {"hue 400 takes 360", 0, "400", "360", 3},
-      {"hue -5 takes 0", 0, "-5", "0", kCaretUnchecked},
-      {"saturation 150 takes 100", 1, "150", "100", 3},
-      {"red -7 takes 0", 3, "-7", "0", kCaretUnchecked},
-      {"red 4e4, past 16 bits, takes 255", 3, "4e4", "255", 3},
-      {"colour number past the largest takes it", 7, "99999999", "16777215", 8},
-      {"colour number 3e9, past 32 bits, takes the largest", 7, "3e9", "16777215", 3},
-      {"colour number -1 takes 0", 7, "-1", "0", kCaretUnchecked},
+      {"hue 400 takes 360", kHueField, "400", "360", 3},
+      {"hue -5 takes 0", kHueField, "-5", "0", kCaretUnchecked},
+      {"saturation 150 takes 100", kSaturationField, "150", "100", 3},
+      {"red -7 takes 0", kRedField, "-7", "0", kCaretUnchecked},
+      {"red 4e4, past 16 bits, takes 255", kRedField, "4e4", "255", 3},
+      {"colour number past the largest takes it", kColorNumberField, "99999999", "16777215", 8},
+      {"colour number 3e9, past 32 bits, takes the largest", kColorNumberField, "3e9", "16777215",
+       3},
+      {"colour number -1 takes 0", kColorNumberField, "-1", "0", kCaretUnchecked},
   });
   for (const Correction& row : kRows) {
     SCOPED_TRACE(row.name);
     typeInto(row.index, row.typed);
     ASSERT_FALSE(HasFatalFailure());
-    EXPECT_TRUE(fieldReads(row.index, row.shown)) << narrow(windowText(field(row.index)));
+    EXPECT_TRUE(fieldReads(row.index, row.shown)) << controlText(field(row.index));
     if (row.caret != kCaretUnchecked) {
       EXPECT_TRUE(caretAt(row.index, row.caret));
     }
@@ -166,7 +164,7 @@ TEST_F(TypingTest, EntriesPastTheirLimitsAreCorrected) {
 }
 
 TEST_F(TypingTest, UnreadableEntriesCountAsZeroAndStayAsTyped) {
-  chooseDimension(kSaturationOption);
+  chooseDimension(kSaturation);
   ASSERT_FALSE(HasFatalFailure());
   struct Kept {
     const char* name;
@@ -175,18 +173,18 @@ TEST_F(TypingTest, UnreadableEntriesCountAsZeroAndStayAsTyped) {
     Rgb color;
   };
   constexpr auto kRows = std::to_array<Kept>({
-      {"an emptied red field counts as 0", 3, "", {0, 0, 0}},
-      {"blue 12a reads 12", 5, "12a", {0, 0, 12}},
-      {"hex ff0 is green 15 and blue 240", 6, "ff0", {0, 15, 240}},
-      {"hex zz is black", 6, "zz", {0, 0, 0}},
-      {"hex c0ffee, letters typed without SHIFT", 6, "c0ffee", {192, 255, 238}},
-      {"an emptied brightness field counts as 0", 2, "", {0, 0, 0}},
+      {"an emptied red field counts as 0", kRedField, "", {0, 0, 0}},
+      {"blue 12a reads 12", kBlueField, "12a", {0, 0, 12}},
+      {"hex ff0 is green 15 and blue 240", kHexField, "ff0", {0, 15, 240}},
+      {"hex zz is black", kHexField, "zz", {0, 0, 0}},
+      {"hex c0ffee, letters typed without SHIFT", kHexField, "c0ffee", {192, 255, 238}},
+      {"an emptied brightness field counts as 0", kBrightnessField, "", {0, 0, 0}},
   });
   for (const Kept& row : kRows) {
     SCOPED_TRACE(row.name);
     typeInto(row.index, row.typed);
     ASSERT_FALSE(HasFatalFailure());
-    EXPECT_TRUE(fieldReads(row.index, row.typed)) << narrow(windowText(field(row.index)));
+    EXPECT_TRUE(fieldReads(row.index, row.typed)) << controlText(field(row.index));
     EXPECT_TRUE(fieldsRead(twin_.fieldTexts()));
     const Screenshot shot = waitForTwinPicture();
     EXPECT_TRUE(showsTwinSurfaces(shot));
@@ -201,7 +199,6 @@ TEST_F(TypingTest, TypingOneHsvFieldRereadsTheOthersAsShown) {
   constexpr auto kAtX = static_cast<float>(kAt.x);
   constexpr auto kAtY = static_cast<float>(kAt.y);
   ASSERT_TRUE(click(app_.toScreen({matrix.left + kAt.x, matrix.top + kAt.y})));
-  constexpr int16_t kLeftButton = 1;
   twin_.form.imgMatrix_MouseDown(kLeftButton, 0, kAtX, kAtY);
   twin_.form.imgMatrix_MouseUp(kLeftButton, 0, kAtX, kAtY);
   ASSERT_TRUE(fieldsRead(twin_.fieldTexts()));

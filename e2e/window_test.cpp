@@ -9,14 +9,11 @@
 namespace tintwell::e2e {
 namespace {
 
-constexpr int kClientWidth = 438;
-constexpr int kClientHeight = 426;
-
 TEST_F(StartedWindowTest, ClientAreaIs438By426) {
   RECT client{};
   ASSERT_TRUE(GetClientRect(app_.window(), &client));
-  EXPECT_EQ(client.right - client.left, kClientWidth);
-  EXPECT_EQ(client.bottom - client.top, kClientHeight);
+  EXPECT_EQ(client.right - client.left, layout::kClientWidth);
+  EXPECT_EQ(client.bottom - client.top, layout::kClientHeight);
 }
 
 TEST_F(StartedWindowTest, FrameIsFixedWithCloseBoxOnly) {
@@ -30,14 +27,14 @@ TEST_F(StartedWindowTest, FrameIsFixedWithCloseBoxOnly) {
 }
 
 TEST_F(StartedWindowTest, TitleIsTintwell) {
-  EXPECT_EQ(narrow(windowText(app_.window())), "Tintwell");
+  EXPECT_EQ(controlText(app_.window()), "Tintwell");
 }
 
 TEST_F(StartedWindowTest, MatrixHasTheFocusAtStart) {
   const HWND matrix = control(layout::kImgMatrixId);
   ASSERT_NE(matrix, nullptr);
   EXPECT_TRUE(waitUntil([&] { return app_.focus() == matrix; }, kReactionLimit))
-      << "focus is on a window of class " << narrow(className(app_.focus()));
+      << "focus is on a window of class " << className(app_.focus());
 }
 
 TEST_F(StartedWindowTest, ClosingTheWindowEndsTheProgram) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/rounding.h"
 #include "core/vocabulary.h"
 
 namespace tintwell {
@@ -13,10 +14,9 @@ constexpr double kDegreesPerSector = 60.0;
 // The sum is formed by the caller, then scaled, then rounded; halves land on
 // the exact order of these operations. With saturation and value clamped
 // into 0..1 every channel fraction lies in 0..1 (a rounding hair above 1 at
-// most, which still rounds to 255), so rounding needs no sign or range test.
+// most, which still rounds to 255).
 int toChannel(double fraction) {
-  constexpr double kTwoPow52 = 4503599627370496.0;
-  return static_cast<int>((fraction * kChannelMax + kTwoPow52) - kTwoPow52);
+  return static_cast<int>(roundHalfEven(fraction * kChannelMax));
 }
 
 // NaN counts as 0, so nothing downstream ever sees it.
@@ -30,6 +30,8 @@ double clampUnit(double value) {
 
 // The quotient is truncated by conversion to a 64-bit integer where it fits:
 // the same value as std::trunc, without a call into the Windows C runtime.
+// Not roundHalfEven: the quotient goes toward zero, not to the nearest, and
+// 2^62 only keeps the conversion inside int64_t.
 double MathModDbl(const double& a, const double& b) {
   constexpr double kTwoPow62 = 4611686018427387904.0;
   const double quotient = a / b;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <iosfwd>
 #include <utility>
 
 namespace tintwell::win32 {
@@ -77,45 +78,49 @@ class MemoryDc : public LiveCounter<MemoryDc> {
   HDC dc_;
 };
 
-// A GDI object deleted with DeleteObject; one type per kind of object.
-template <typename Handle>
-class GdiObject : public LiveCounter<GdiObject<Handle>> {
-  using Counter = LiveCounter<GdiObject<Handle>>;
+// A handle given back by one function, such as DeleteObject or CloseHandle;
+// one type per kind of handle.
+template <typename Handle, auto release>
+class UniqueHandle : public LiveCounter<UniqueHandle<Handle, release>> {
+  using Counter = LiveCounter<UniqueHandle<Handle, release>>;
 
  public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle) : handle_(handle) {
     if (handle_ != nullptr) Counter::add();
   }
-  ~GdiObject() { reset(); }
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
+  ~UniqueHandle() { reset(); }
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
     if (this != &other) {
       reset();
       handle_ = std::exchange(other.handle_, nullptr);
     }
     return *this;
   }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
 
   Handle get() const { return handle_; }
-
- private:
+  explicit operator bool() const { return handle_ != nullptr; }
   void reset() {
     if (handle_ != nullptr) {
-      DeleteObject(handle_);
+      release(std::exchange(handle_, nullptr));
       Counter::remove();
-      handle_ = nullptr;
     }
   }
 
+ private:
   Handle handle_ = nullptr;
 };
 
+template <typename Handle>
+using GdiObject = UniqueHandle<Handle, DeleteObject>;
 using Bitmap = GdiObject<HBITMAP>;
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
+using KernelHandle = UniqueHandle<HANDLE, CloseHandle>;
+using RegistryKeyHandle = UniqueHandle<HKEY, RegCloseKey>;
 
 // An object selected into a device context; the previous one is put back.
 class SelectedObject : public LiveCounter<SelectedObject> {
@@ -132,5 +137,20 @@ class SelectedObject : public LiveCounter<SelectedObject> {
   HDC dc_;
   HGDIOBJ previous_;
 };
+
+// What every drawing owner holds at one moment, so a test can compare the
+// counts before and after.
+struct LiveCounts {
+  int windowDcs = WindowDc::liveCount();
+  int paintDcs = PaintDc::liveCount();
+  int memoryDcs = MemoryDc::liveCount();
+  int bitmaps = Bitmap::liveCount();
+  int fonts = Font::liveCount();
+  int brushes = Brush::liveCount();
+  int selections = SelectedObject::liveCount();
+
+  bool operator==(const LiveCounts&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const LiveCounts& counts);
 
 }  // namespace tintwell::win32

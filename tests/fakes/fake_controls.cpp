@@ -1,39 +1,27 @@
 #include "fakes/fake_controls.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
+#include "core/utf8.h"
 #include "shell/pump_guard.h"
 
 namespace tintwell::fakes {
 
 namespace {
 
-bool startsCharacter(char byte) {
-  return (static_cast<unsigned char>(byte) & 0xC0u) != 0x80u;
-}
-
-// Byte offset of a character position in a UTF-8 text.
+// Byte offset of a character position in a UTF-8 text; past its end, the end.
 size_t byteOffset(const std::string& text, int position) {
-  size_t offset = 0;
-  int seen = 0;
-  while (offset < text.size()) {
-    if (startsCharacter(text[offset])) {
-      if (seen == position) return offset;
-      ++seen;
-    }
-    ++offset;
-  }
-  return offset;
-}
-
-int characterCount(const std::string& text) {
-  return static_cast<int>(std::count_if(text.begin(), text.end(), startsCharacter));
+  const std::vector<std::string_view> characters = utf8Characters(text);
+  if (position < 0 || position >= static_cast<int>(characters.size())) return text.size();
+  return static_cast<size_t>(characters[static_cast<size_t>(position)].data() - text.data());
 }
 
 }  // namespace
 
 int FakeTextField::length() const {
-  return characterCount(text_);
+  return static_cast<int>(utf8Characters(text_).size());
 }
 
 void FakeTextField::setText(const std::string& text) {
@@ -48,14 +36,11 @@ void FakeTextField::setSelStart(int position) {
 }
 
 void FakeTextField::type(const std::string& typed) {
-  for (size_t start = 0; start < typed.size();) {
-    size_t end = start + 1;
-    while (end < typed.size() && !startsCharacter(typed[end])) ++end;
+  for (const std::string_view character : utf8Characters(typed)) {
     if (length() >= maxLength_) return;  // the control refuses the character
-    text_.insert(byteOffset(text_, caret_), typed.substr(start, end - start));
+    text_.insert(byteOffset(text_, caret_), character);
     ++caret_;
     if (onChange) onChange();
-    start = end;
   }
 }
 

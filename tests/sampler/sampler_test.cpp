@@ -61,7 +61,7 @@ TEST(Sampler, ShiftStartsSamplingAndAnyKeyUpStopsIt) {
 TEST(Sampler, ACapitalLetterSamplesUntilItsKeyUp) {
   HeadlessWindow window;
   window.start();
-  window.focusField(6);
+  window.focusField(kHexField);
   keyDown(window, kShift);
   keyDown(window, kLetterA);
   EXPECT_TRUE(bSampling);
@@ -72,11 +72,11 @@ TEST(Sampler, ACapitalLetterSamplesUntilItsKeyUp) {
 TEST(Sampler, EveryTickRewritesEveryFieldAlsoTheOneBeingTypedIn) {
   HeadlessWindow window;
   window.start();
-  window.replaceText(6, "ab");
+  window.replaceText(kHexField, "ab");
   window.platform.screen = [](int32_t, int32_t) { return packRgb(10, 20, 30); };
   keyDown(window, kShift);
   window.tickSampler();
-  EXPECT_EQ(window.fields[6]->text(), "0a141e");
+  EXPECT_EQ(window.fields[kHexField]->text(), "0a141e");
   const int reads = static_cast<int>(window.platform.screenReads.size());
   window.tickSampler();  // unchanged pointer and colour: read and drawn again
   EXPECT_EQ(static_cast<int>(window.platform.screenReads.size()), reads + 1);
@@ -89,9 +89,9 @@ TEST(Sampler, AnUnreadablePixelIsWhiteAndGreysKeepTheHue) {
   keyDown(window, kShift);
   window.platform.screen = [](int32_t, int32_t) { return kInvalidColor; };
   window.tickSampler();
-  EXPECT_EQ(window.fields[6]->text(), "ffffff");
+  EXPECT_EQ(window.fields[kHexField]->text(), "ffffff");
   EXPECT_DOUBLE_EQ(window.form.dHue, 200);
-  EXPECT_EQ(window.fields[0]->text(), "200");
+  EXPECT_EQ(window.fields[kHueField]->text(), "200");
 }
 
 TEST(Sampler, AnUnreadablePointerReadsThePointHeldBefore) {
@@ -125,7 +125,7 @@ TEST(CapturePixel, AReadInsideAReadReturnsBlackWithoutReading) {
 TEST(Sampler, ANestedTickLeavesTheLatestSampleOnEverySurface) {
   HeadlessWindow window;
   window.start();
-  window.form.optDim_Click(3);  // red strip: rows depend on green and blue
+  window.form.optDim_Click(kRed);  // red strip: rows depend on green and blue
   keyDown(window, kShift);
   int reads = 0;
   window.platform.screen = [&](int32_t, int32_t) {
@@ -134,7 +134,7 @@ TEST(Sampler, ANestedTickLeavesTheLatestSampleOnEverySurface) {
   window.window.post([&] { window.tickSampler(); });
   window.tickSampler();
   EXPECT_EQ(reads, 2);
-  EXPECT_EQ(window.fields[6]->text(), "c86432");
+  EXPECT_EQ(window.fields[kHexField]->text(), "c86432");
   EXPECT_EQ(window.imgVertical.image().pixel(0, 0), packRgb(255, 100, 50));
   EXPECT_EQ(window.form.iVerticalPos, 55);
   EXPECT_EQ(window.form.iMatrixX, 50);

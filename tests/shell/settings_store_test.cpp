@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/vocabulary.h"
 #include "fakes/fake_registry.h"
 #include "shell/mod_registry_common.h"
 #include "shell/mod_rigbox_common.h"
@@ -33,9 +34,6 @@ constexpr RegistryKey kNoRoot = 0;
 constexpr int32_t kBadKey = 1010;         // ERROR_BADKEY, for a failing close
 constexpr int32_t kWriteFault = 1013;     // ERROR_CANTWRITE
 constexpr int32_t kDefault = 0x12345678;  // every byte tells where it came from
-constexpr int32_t kDefaultQuality = 0;
-constexpr int32_t kLowestQuality = 0;
-constexpr int32_t kHighestQuality = 2;
 
 void nothing(FakeRegistry&) {}
 
@@ -356,9 +354,9 @@ TEST(ReadAppSetting, QualityAsStartUpReadsIt) {
     SCOPED_TRACE(row.name);
     FakeRegistry registry;
     row.setup(registry);
-    const int32_t quality = ReadAppSetting(registry, kRigbox, kQuality, kDefaultQuality);
+    const int32_t quality = ReadAppSetting(registry, kRigbox, kQuality, kHighQuality);
     EXPECT_EQ(quality, row.read);
-    EXPECT_EQ(MathClampLng3(kLowestQuality, kHighestQuality, quality), row.clamped);
+    EXPECT_EQ(MathClampLng3(kHighQuality, kLowQuality, quality), row.clamped);
     EXPECT_EQ(registry.openHandleCount(), 0);
   }
 }
@@ -377,7 +375,7 @@ TEST(ReadAppSetting, ReturnsTheCallersDefaultWhenUnreadable) {
 
 TEST(WriteAppSetting, FirstShutdownCreatesTheToolsKeyAndATwoByteBinary) {
   FakeRegistry registry;
-  EXPECT_EQ(WriteAppSetting(registry, kRigbox, kQuality, kLowestQuality), kStatusSuccess);
+  EXPECT_EQ(WriteAppSetting(registry, kRigbox, kQuality, kHighQuality), kStatusSuccess);
   EXPECT_TRUE(registry.hasKey(kMakerKey));
   EXPECT_EQ(registry.type(kRigboxKey, kQuality), kRegBinary);
   EXPECT_EQ(registry.binary(kRigboxKey, kQuality), (Bytes{0, 0}));
@@ -386,7 +384,7 @@ TEST(WriteAppSetting, FirstShutdownCreatesTheToolsKeyAndATwoByteBinary) {
   EXPECT_EQ(registry.openHandleCount(), 0);
 
   registry.failWrites(kWriteFault);
-  EXPECT_EQ(WriteAppSetting(registry, kRigbox, kQuality, kHighestQuality), kWriteFault);
+  EXPECT_EQ(WriteAppSetting(registry, kRigbox, kQuality, kLowQuality), kWriteFault);
   EXPECT_EQ(registry.binary(kRigboxKey, kQuality), (Bytes{0, 0}));
   EXPECT_EQ(registry.openHandleCount(), 0);
 }
@@ -408,7 +406,7 @@ TEST(WriteAppSetting, ReadsBackWhatWasWritten) {
     SCOPED_TRACE(row.name);
     FakeRegistry registry;
     ASSERT_EQ(WriteAppSetting(registry, kRigbox, kQuality, row.written), kStatusSuccess);
-    EXPECT_EQ(ReadAppSetting(registry, kRigbox, kQuality, kDefaultQuality), row.read);
+    EXPECT_EQ(ReadAppSetting(registry, kRigbox, kQuality, kHighQuality), row.read);
   }
 }
 

@@ -24,7 +24,7 @@ TEST(StartUp, FirstRunShowsPureRedInEnglishAtHighQuality) {
   const std::array<std::string, kFieldCount> expected = {"360", "100", "100",    "255",
                                                          "0",   "0",   "ff0000", "255"};
   EXPECT_EQ(window.fieldTexts(), expected);
-  EXPECT_EQ(window.form.dHue, 360.0);
+  EXPECT_EQ(window.form.dHue, kFullCircle);
   EXPECT_EQ(window.form.lCurColor, 255);
   for (int y = 0; y < window.imgCurColor.image().height(); ++y) {
     for (int x = 0; x < window.imgCurColor.image().width(); ++x) {
@@ -64,11 +64,11 @@ TEST(StartUp, DrawsTheHueStripAndTheMatrixWithItsMarker) {
   EXPECT_EQ(window.form.iVerticalPos, 0);
   EXPECT_EQ(window.imgArrowLeft.top(), 86);
   EXPECT_EQ(window.imgArrowRight.top(), 86);
-  EXPECT_EQ(window.form.iMatrixX, 255);
+  EXPECT_EQ(window.form.iMatrixX, kLastPixel);
   EXPECT_EQ(window.form.iMatrixY, 0);
   // Part of the ring around the top-right corner: white over pure red.
   EXPECT_EQ(window.imgMatrix.image().pixel(250, 0), packRgb(255, 255, 255));
-  EXPECT_EQ(window.imgMatrix.image().pixel(255, 5), packRgb(255, 255, 255));
+  EXPECT_EQ(window.imgMatrix.image().pixel(kLastPixel, 5), packRgb(255, 255, 255));
   EXPECT_GE(window.imgMatrix.refreshCount, 1);
   EXPECT_GE(window.imgVertical.refreshCount, 1);
 }

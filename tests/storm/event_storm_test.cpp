@@ -13,13 +13,13 @@
 #include "fakes/headless_window.h"
 #include "fields/field_texts.h"
 #include "picker/picker_math.h"
+#include "shell/layout.h"
 
 namespace tintwell {
 namespace {
 
 using fakes::HeadlessWindow;
 
-constexpr int kStripTop = 88;
 constexpr int kArrowOffset = -2;  // the arrow's middle row points at the strip row
 constexpr int16_t kShift = 16;
 
@@ -160,7 +160,7 @@ class Storm {
 
   void checkInvariants() {
     const frmColor& form = window_.form;
-    ASSERT_TRUE(form.dHue >= 0 && form.dHue <= 360) << form.dHue;
+    ASSERT_TRUE(form.dHue >= 0 && form.dHue <= kFullCircle) << form.dHue;
     ASSERT_TRUE(form.dSat >= 0 && form.dSat <= 1) << form.dSat;
     ASSERT_TRUE(form.dVal >= 0 && form.dVal <= 1) << form.dVal;
     ASSERT_EQ(convHSV2RGB(form.dHue, form.dSat, form.dVal),
@@ -178,11 +178,13 @@ class Storm {
 
     // The arrows point at the strip row of the state, whichever road set them.
     ASSERT_EQ(window_.imgArrowLeft.top(), window_.imgArrowRight.top());
-    ASSERT_EQ(window_.imgArrowLeft.top() - kArrowOffset, kStripTop + stripPosition(form.iDim, form))
+    const int stripTop = layout::findControl("imgVertical")->top;
+    ASSERT_EQ(window_.imgArrowLeft.top() - kArrowOffset, stripTop + stripPosition(form.iDim, form))
         << "dimension " << form.iDim;
-    ASSERT_TRUE(form.iMatrixX >= 0 && form.iMatrixX <= 255);
-    ASSERT_TRUE(form.iMatrixY >= 0 && form.iMatrixY <= 255);
-    ASSERT_TRUE(window_.cmbQuality.listIndex() >= 0 && window_.cmbQuality.listIndex() <= 2);
+    ASSERT_TRUE(form.iMatrixX >= 0 && form.iMatrixX <= kLastPixel);
+    ASSERT_TRUE(form.iMatrixY >= 0 && form.iMatrixY <= kLastPixel);
+    ASSERT_TRUE(window_.cmbQuality.listIndex() >= kHighQuality &&
+                window_.cmbQuality.listIndex() <= kLowQuality);
     ASSERT_EQ(window_.registry.openHandleCount(), 0);
   }
 

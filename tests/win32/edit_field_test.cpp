@@ -5,14 +5,15 @@
 #include <memory>
 #include <string>
 
+#include "shell/layout.h"
 #include "win32/controls.h"
 #include "win32/text.h"
 
 namespace tintwell::win32 {
 namespace {
 
-constexpr int kFieldId = 1003;
-constexpr int kFieldIndex = 3;
+constexpr int kFieldIndex = kRedField;
+constexpr int kFieldId = layout::txtInpId(kFieldIndex);
 constexpr int kMaxLength = 3;
 
 // A parent that handles EN_CHANGE as the main window does, and counts who

@@ -10,15 +10,6 @@
 namespace tintwell::win32 {
 namespace {
 
-struct LiveCounts {
-  int windowDcs = WindowDc::liveCount();
-  int memoryDcs = MemoryDc::liveCount();
-  int bitmaps = Bitmap::liveCount();
-  int selections = SelectedObject::liveCount();
-
-  bool operator==(const LiveCounts&) const = default;
-};
-
 TEST(Win32Handles, AThousandScreenReadsLeaveNothingLive) {
   constexpr int kReads = 1000;
   Win32Platform platform;

@@ -8,6 +8,7 @@
 #include "core/packed_color.h"
 #include "win32/handles.h"
 #include "win32/platform.h"
+#include "win32/wine.h"
 
 namespace tintwell::win32 {
 namespace {
@@ -22,30 +23,6 @@ constexpr int kSpotTop = 40;
 constexpr int kSpotSize = 24;
 constexpr std::chrono::milliseconds kShowLimit{10'000};
 constexpr std::chrono::milliseconds kShowPoll{20};
-
-bool runningUnderWine() {
-  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
-
-struct LiveCounts {
-  int windowDcs = WindowDc::liveCount();
-  int paintDcs = PaintDc::liveCount();
-  int memoryDcs = MemoryDc::liveCount();
-  int bitmaps = Bitmap::liveCount();
-  int fonts = Font::liveCount();
-  int brushes = Brush::liveCount();
-  int selections = SelectedObject::liveCount();
-
-  bool operator==(const LiveCounts&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const LiveCounts& counts) {
-  return out << "window DCs " << counts.windowDcs << ", paint DCs " << counts.paintDcs
-             << ", memory DCs " << counts.memoryDcs << ", bitmaps " << counts.bitmaps << ", fonts "
-             << counts.fonts << ", brushes " << counts.brushes << ", selections "
-             << counts.selections;
-}
 
 // A topmost, never activated square of a known colour, so that a read has a
 // pixel to prove it still works.

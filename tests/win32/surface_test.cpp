@@ -62,13 +62,15 @@ TEST_F(SurfaceTest, ClientAreaMatchesTheImageAndSizesReadInTheirUnits) {
   GetClientRect(matrix_->handle(), &client);
   EXPECT_EQ(client.right, matrix_->image().width());
   EXPECT_EQ(client.bottom, matrix_->image().height());
-  EXPECT_EQ(matrix_->image().width(), 256);
-  EXPECT_EQ(matrix_->scaleWidth(), 256);
-  EXPECT_EQ(matrix_->scaleHeight(), 256);
-  EXPECT_EQ(matrix_->left(), 8);
-  EXPECT_EQ(matrix_->top(), 88);
-  EXPECT_EQ(swatch_->width(), 89);
-  EXPECT_EQ(swatch_->height(), 49);
+  const layout::ControlDesign& matrix = *layout::findControl("imgMatrix");
+  const layout::ControlDesign& swatch = *layout::findControl("imgCurColor");
+  EXPECT_EQ(matrix_->image().width(), kSurfaceSide);
+  EXPECT_EQ(matrix_->scaleWidth(), kSurfaceSide);
+  EXPECT_EQ(matrix_->scaleHeight(), kSurfaceSide);
+  EXPECT_EQ(matrix_->left(), matrix.left);
+  EXPECT_EQ(matrix_->top(), matrix.top);
+  EXPECT_EQ(swatch_->width(), swatch.width);
+  EXPECT_EQ(swatch_->height(), swatch.height);
   EXPECT_EQ(swatch_->scaleHeight(), 675) << "the swatch measures its inside in twips";
   EXPECT_EQ(swatch_->scaleWidth(), 85 * kTwipsPerPixel);
 }
