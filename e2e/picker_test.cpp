@@ -28,13 +28,6 @@ constexpr Button kRight{"right", MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 2};
 constexpr Button kMiddle{"middle", MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP, 4};
 
 constexpr int16_t kNoModifiers = 0;
-constexpr double kStartHue = 360.0;
-constexpr double kFullCircle = 360.0;
-constexpr float kLastPixelF = static_cast<float>(kLastPixel);
-constexpr int kMedium = 1;
-constexpr int kLow = 2;
-constexpr int kHueOption = 0;
-constexpr int kHexField = 6;
 constexpr std::chrono::milliseconds kLostMoveLook{2'000};
 
 void sendButton(DWORD flag) {
@@ -52,21 +45,25 @@ POINT farBottomRightOfScreen() {
   return {GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1};
 }
 
-// Hue mode from the start colour: the matrix sets saturation and value from
-// the position divided in single precision.
-FieldTexts pickedOnHueMatrix(POINT onMatrix) {
+// The colour the window opens with: red, at the top of the hue strip.
+ColorState startColor() {
   ColorState color;
-  color.dHue = kStartHue;
-  color.dSat = static_cast<float>(onMatrix.x) / kLastPixelF;
-  color.dVal = 1.0 - static_cast<double>(static_cast<float>(onMatrix.y) / kLastPixelF);
+  color.dHue = kFullCircle;
+  color.dSat = 1.0;
+  color.dVal = 1.0;
+  return color;
+}
+
+// Hue mode from the start colour.
+FieldTexts pickedOnHueMatrix(POINT onMatrix) {
+  ColorState color = startColor();
+  applyMatrixPoint(kHue, static_cast<float>(onMatrix.x), static_cast<float>(onMatrix.y), color);
   return fieldTextsFor(color);
 }
 
 FieldTexts pickedOnHueStrip(int row) {
-  ColorState color;
-  color.dHue = (1.0 - row / static_cast<double>(kLastPixel)) * kFullCircle;
-  color.dSat = 1.0;
-  color.dVal = 1.0;
+  ColorState color = startColor();
+  applyStripRow(kHue, row, color);
   return fieldTextsFor(color);
 }
 
@@ -360,13 +357,14 @@ TEST_F(PickerTest, RenderQualityTakesEffectAtTheNextRedraw) {
     int index;
     int step;
   };
-  const auto qualities = std::to_array<Quality>({{"Medium", kMedium, 3}, {"Low", kLow, 4}});
+  const auto qualities =
+      std::to_array<Quality>({{"Medium", kMediumQuality, 3}, {"Low", kLowQuality, 4}});
   for (const Quality& quality : qualities) {
     SCOPED_TRACE(quality.name);
     pickQuality(quality.index);
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_TRUE(showsTwinSurfaces(settledClientPicture())) << "redrawn before it was asked";
-    clickOption(kHueOption);
+    clickOption(kHue);
     ASSERT_FALSE(HasFatalFailure());
     const Screenshot shot = waitForTwinPicture();
     EXPECT_TRUE(showsTwinSurfaces(shot));

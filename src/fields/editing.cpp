@@ -1,9 +1,8 @@
 #include <array>
-#include <string>
 
 #include "core/mod_color.h"
 #include "core/rounding.h"
-#include "fields/field_texts.h"
+#include "fields/guard_held_false.h"
 #include "fields/hex_reading.h"
 #include "fields/number_reading.h"
 #include "shell/frm_color.h"
@@ -12,7 +11,36 @@ namespace tintwell {
 
 namespace {
 
-constexpr auto kLargestChannel = static_cast<int16_t>(kChannelMax);
+template <typename Number>
+struct FieldLimit {
+  Number value;
+  const char* text;  // what the field shows at the limit
+};
+
+template <typename Number>
+struct FieldRange {
+  FieldLimit<Number> low;
+  FieldLimit<Number> high;
+};
+
+constexpr FieldRange<double> kHueRange{{0.0, "0"}, {kFullCircle, "360"}};
+constexpr FieldRange<double> kShareRange{{0.0, "0"}, {1.0, "100"}};
+constexpr FieldRange<int16_t> kChannelRange{{0, "0"}, {static_cast<int16_t>(kChannelMax), "255"}};
+constexpr FieldRange<int32_t> kColorNumberRange{{0, "0"}, {kColorNumberMax, "16777215"}};
+
+// An out-of-range value takes its limit and the field the limit's text, with
+// the caret left where the user had it.
+template <typename Number>
+void keepInRange(TextField& field, Number& value, const FieldRange<Number>& range) {
+  const FieldLimit<Number>* limit = nullptr;
+  if (value < range.low.value) limit = &range.low;
+  if (value > range.high.value) limit = &range.high;
+  if (limit == nullptr) return;
+  value = limit->value;
+  const int caret = field.selStart();
+  field.setText(limit->text);
+  field.setSelStart(caret);
+}
 
 }  // namespace
 
@@ -24,86 +52,61 @@ void frmColor::txtInp_LostFocus(int16_t) {
   bInpFocus = false;
 }
 
-void frmColor::correctField(int index, const std::string& limitText) {
-  TextField& field = txtInp(index);
-  const int caret = field.selStart();
-  field.setText(limitText);
-  field.setSelStart(caret);
-}
-
 void frmColor::txtInp_Change(int16_t index) {
   if (!bInpFocus || index < 0 || index >= kFieldCount) return;
 
   if (index <= kBrightnessField) {
-    bInpFocus = false;  // the corrections below are not typing
-    dHue = readNumber(txtInp(kHueField).text());
-    dSat = readNumber(txtInp(kSaturationField).text()) / kPercent;
-    dVal = readNumber(txtInp(kBrightnessField).text()) / kPercent;
-    if (dHue < 0.0) {
-      dHue = 0.0;
-      correctField(kHueField, "0");
-    }
-    if (dHue > kFullCircle) {
-      dHue = kFullCircle;
-      correctField(kHueField, "360");
-    }
-    if (dSat < 0.0) {
-      dSat = 0.0;
-      correctField(kSaturationField, "0");
-    }
-    if (dSat > 1.0) {
-      dSat = 1.0;
-      correctField(kSaturationField, "100");
-    }
-    if (dVal < 0.0) {
-      dVal = 0.0;
-      correctField(kBrightnessField, "0");
-    }
-    if (dVal > 1.0) {
-      dVal = 1.0;
-      correctField(kBrightnessField, "100");
-    }
-    bInpFocus = true;
+    takeHsvFields();
   } else if (index <= kBlueField) {
-    bInpFocus = false;
-    std::array<int16_t, 3> channels{};
-    for (int16_t channel = 0; channel < 3; ++channel) {
-      const int16_t field = static_cast<int16_t>(kRedField + channel);
-      // Numbers beyond 16 bits saturate, then take the channel's limit below.
-      int16_t value = nearestInt16(readNumber(txtInp(field).text()));
-      if (value < 0) {
-        value = 0;
-        correctField(field, "0");
-      }
-      if (value > kLargestChannel) {
-        value = kLargestChannel;
-        correctField(field, "255");
-      }
-      channels[static_cast<size_t>(channel)] = value;
-    }
-    bInpFocus = true;
-    convRGB2HSV(channels[0], channels[1], channels[2]);
+    takeRgbFields();
   } else if (index == kHexField) {
-    const HexChannels color = readHexColor(txtInp(kHexField).text());
-    convRGB2HSV(color.red, color.green, color.blue);
+    takeHexField();
   } else {
-    // The guard stays on: the corrected text is read once more, nested, and
-    // being in range it is not corrected again.
-    int32_t number = nearestInt32(readNumber(txtInp(kColorNumberField).text()));
-    if (number > kColorNumberMax) {
-      number = kColorNumberMax;
-      correctField(kColorNumberField, "16777215");
-    } else if (number < 0) {
-      number = 0;
-      correctField(kColorNumberField, "0");
-    }
-    const auto color = static_cast<PackedColor>(number);
-    convRGB2HSV(redOf(color), greenOf(color), blueOf(color));
+    takeColorNumberField();
   }
 
   refreshInputs(index);
   drawVertical();
   drawMatrix(true);
+}
+
+// All three are read, whichever was edited, and stored as read.
+void frmColor::takeHsvFields() {
+  const GuardHeldFalse corrections(bInpFocus);  // the corrections are not typing
+  dHue = readNumber(txtInp(kHueField).text());
+  dSat = readNumber(txtInp(kSaturationField).text()) / kPercent;
+  dVal = readNumber(txtInp(kBrightnessField).text()) / kPercent;
+  keepInRange(txtInp(kHueField), dHue, kHueRange);
+  keepInRange(txtInp(kSaturationField), dSat, kShareRange);
+  keepInRange(txtInp(kBrightnessField), dVal, kShareRange);
+}
+
+void frmColor::takeRgbFields() {
+  std::array<int16_t, 3> channels{};
+  {
+    const GuardHeldFalse corrections(bInpFocus);
+    for (size_t channel = 0; channel < channels.size(); ++channel) {
+      TextField& field = txtInp(kRedField + static_cast<int>(channel));
+      // Numbers beyond 16 bits saturate, then take the channel's limit.
+      channels[channel] = nearestInt16(readNumber(field.text()));
+      keepInRange(field, channels[channel], kChannelRange);
+    }
+  }
+  convRGB2HSV(channels[0], channels[1], channels[2]);
+}
+
+void frmColor::takeHexField() {
+  const HexChannels color = readHexColor(txtInp(kHexField).text());
+  convRGB2HSV(color.red, color.green, color.blue);
+}
+
+// The guard stays on: the corrected text is read once more, nested, and
+// being in range it is not corrected again.
+void frmColor::takeColorNumberField() {
+  int32_t number = nearestInt32(readNumber(txtInp(kColorNumberField).text()));
+  keepInRange(txtInp(kColorNumberField), number, kColorNumberRange);
+  const auto color = static_cast<PackedColor>(number);
+  convRGB2HSV(redOf(color), greenOf(color), blueOf(color));
 }
 
 }  // namespace tintwell

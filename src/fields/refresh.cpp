@@ -2,13 +2,15 @@
 
 #include "core/mod_color.h"
 #include "fields/field_texts.h"
+#include "fields/guard_held_false.h"
 #include "shell/frm_color.h"
 
 namespace tintwell {
 
 namespace {
 
-// Fields 7 and 6 swap places: the colour number is written before the hex code.
+// The colour number is written before the hex code: that is the window's
+// order, and each write's change event makes it observable.
 constexpr std::array<int16_t, kFieldCount> kWriteOrder = {
     kHueField,   kSaturationField, kBrightnessField,  kRedField,
     kGreenField, kBlueField,       kColorNumberField, kHexField};
@@ -41,20 +43,19 @@ void paintSwatch(Surface& swatch, PackedColor color) {
 
 void frmColor::refreshInputs(int16_t skipIndex) {
   lCurColor = static_cast<int32_t>(convHSV2RGB(dHue, dSat, dVal));
-  const bool savedGuard = bInpFocus;
-  bInpFocus = false;
+  {
+    const GuardHeldFalse programWrites(bInpFocus);
 
-  const auto color = static_cast<PackedColor>(lCurColor);
-  paintSwatch(imgCurColor(), color);
-  iRed = static_cast<int16_t>(redOf(color));
-  iGreen = static_cast<int16_t>(greenOf(color));
-  iBlue = static_cast<int16_t>(blueOf(color));
+    const auto color = static_cast<PackedColor>(lCurColor);
+    paintSwatch(imgCurColor(), color);
+    iRed = static_cast<int16_t>(redOf(color));
+    iGreen = static_cast<int16_t>(greenOf(color));
+    iBlue = static_cast<int16_t>(blueOf(color));
 
-  for (const int16_t index : kWriteOrder) {
-    if (index != skipIndex) txtInp(index).setText(fieldText(index, *this));
+    for (const int16_t index : kWriteOrder) {
+      if (index != skipIndex) txtInp(index).setText(fieldText(index, *this));
+    }
   }
-
-  bInpFocus = savedGuard;
   // Queued input and ticks may run here, with the guard already restored.
   form().doEvents();
 }

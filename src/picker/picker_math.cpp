@@ -10,6 +10,7 @@ namespace tintwell {
 namespace {
 
 constexpr int kDarkestLightSum = 383;  // channel sums from here on take a black marker
+constexpr auto kLastPositionSingle = static_cast<float>(kLastPosition);
 
 // pixel / 255 for every pixel of a surface, divided once: drawing asks for
 // these tens of thousands of times.
@@ -25,6 +26,16 @@ constexpr std::array<double, kSurfaceSide> kFractions = [] {
 double fractionOf(int pixel) {
   return pixel >= 0 && pixel < kSurfaceSide ? kFractions[static_cast<size_t>(pixel)]
                                             : pixel / kLastPosition;
+}
+
+float clampPosition(float position) {
+  if (!(position >= 0.0f)) return 0.0f;  // NaN too
+  if (position > kLastPositionSingle) return kLastPositionSingle;
+  return position;
+}
+
+int16_t channelFrom(double fraction) {
+  return nearestInt16(fraction * kChannelMax);
 }
 
 }  // namespace
@@ -60,6 +71,33 @@ int16_t stripPosition(int16_t dimension, const ColorState& color) {
       return static_cast<int16_t>(kLastPixel - color.iGreen);
     default:
       return static_cast<int16_t>(kLastPixel - color.iBlue);
+  }
+}
+
+void applyStripRow(int16_t dimension, int row, ColorState& color) {
+  const double fromTop = 1.0 - row / kLastPosition;
+  switch (dimension) {
+    case kHue:
+      color.dHue = fromTop * kFullCircle;
+      break;
+    case kSaturation:
+      color.dSat = fromTop;
+      break;
+    case kBrightness:
+      color.dVal = fromTop;
+      break;
+    case kRed:
+      color.iRed = channelFrom(fromTop);
+      color.convRGB2HSV(color.iRed, color.iGreen, color.iBlue);
+      break;
+    case kGreen:
+      color.iGreen = channelFrom(fromTop);
+      color.convRGB2HSV(color.iRed, color.iGreen, color.iBlue);
+      break;
+    default:
+      color.iBlue = channelFrom(fromTop);
+      color.convRGB2HSV(color.iRed, color.iGreen, color.iBlue);
+      break;
   }
 }
 
@@ -123,6 +161,44 @@ MatrixPoint matrixMarkerPosition(int16_t dimension, const ColorState& color) {
       return {color.iBlue, static_cast<int16_t>(kLastPixel - color.iRed)};
     default:
       return {color.iRed, static_cast<int16_t>(kLastPixel - color.iGreen)};
+  }
+}
+
+// Pointer positions arrive as singles and are divided as singles; the
+// quotients then take part in the colour's double arithmetic. In the RGB modes
+// a point picks exactly the channels the field draws there; in the HSV modes
+// the single-precision quotient can move the last bit.
+void applyMatrixPoint(int16_t dimension, float x, float y, ColorState& color) {
+  const double fromLeft = clampPosition(x) / kLastPositionSingle;
+  const double fromBottom = 1.0 - static_cast<double>(clampPosition(y) / kLastPositionSingle);
+  switch (dimension) {
+    case kHue:
+      color.dSat = fromLeft;
+      color.dVal = fromBottom;
+      break;
+    case kSaturation:
+      color.dHue = fromLeft * kFullCircle;
+      color.dVal = fromBottom;
+      break;
+    case kBrightness:
+      color.dHue = fromLeft * kFullCircle;
+      color.dSat = fromBottom;
+      break;
+    case kRed:
+      color.iBlue = channelFrom(fromLeft);
+      color.iGreen = channelFrom(fromBottom);
+      color.convRGB2HSV(color.iRed, color.iGreen, color.iBlue);
+      break;
+    case kGreen:
+      color.iBlue = channelFrom(fromLeft);
+      color.iRed = channelFrom(fromBottom);
+      color.convRGB2HSV(color.iRed, color.iGreen, color.iBlue);
+      break;
+    default:
+      color.iRed = channelFrom(fromLeft);
+      color.iGreen = channelFrom(fromBottom);
+      color.convRGB2HSV(color.iRed, color.iGreen, color.iBlue);
+      break;
   }
 }
 

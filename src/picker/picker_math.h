@@ -1,7 +1,8 @@
 #pragma once
 
 // The pure arithmetic of the picker surfaces: what colour each strip row and
-// matrix pixel shows, and where the arrows and the marker sit.
+// matrix pixel shows, where the arrows and the marker sit, and what colour a
+// press on a row or a point picks.
 
 #include <cstdint>
 
@@ -19,9 +20,13 @@ struct MatrixPoint {
 
 PackedColor stripRowColor(int16_t dimension, int row, const ColorState& color);
 int16_t stripPosition(int16_t dimension, const ColorState& color);
+// Sets the strip's dimension from a row in 0..kLastPixel.
+void applyStripRow(int16_t dimension, int row, ColorState& color);
 
 PackedColor matrixSampleColor(int16_t dimension, int x, int y, const ColorState& color);
 MatrixPoint matrixMarkerPosition(int16_t dimension, const ColorState& color);
+// Sets the matrix's two dimensions from a pointer position, clamped into the matrix.
+void applyMatrixPoint(int16_t dimension, float x, float y, ColorState& color);
 
 // Every step-th column and row of the matrix set to its sample colour.
 void sampleMatrix(PixelImage& image, int16_t dimension, int step, const ColorState& color);

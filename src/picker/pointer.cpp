@@ -6,20 +6,10 @@ namespace tintwell {
 
 namespace {
 
-float clampPosition(float position) {
-  if (!(position >= 0.0f)) return 0.0f;  // NaN too
-  if (position > static_cast<float>(kLastPixel)) return static_cast<float>(kLastPixel);
-  return position;
-}
-
 int32_t clampRow(int64_t row) {
   if (row < 0) return 0;
   if (row > kLastPixel) return kLastPixel;
   return static_cast<int32_t>(row);
-}
-
-int16_t channelFrom(double fraction) {
-  return nearestInt16(fraction * kChannelMax);
 }
 
 }  // namespace
@@ -51,30 +41,7 @@ void frmColor::verticalStep() {
   imgArrowLeft().setTop(arrowTop);
   imgArrowRight().setTop(arrowTop);
 
-  const double fromTop = 1.0 - row / kLastPosition;
-  switch (iDim) {
-    case kHue:
-      dHue = fromTop * kFullCircle;
-      break;
-    case kSaturation:
-      dSat = fromTop;
-      break;
-    case kBrightness:
-      dVal = fromTop;
-      break;
-    case kRed:
-      iRed = channelFrom(fromTop);
-      convRGB2HSV(iRed, iGreen, iBlue);
-      break;
-    case kGreen:
-      iGreen = channelFrom(fromTop);
-      convRGB2HSV(iRed, iGreen, iBlue);
-      break;
-    default:
-      iBlue = channelFrom(fromTop);
-      convRGB2HSV(iRed, iGreen, iBlue);
-      break;
-  }
+  applyStripRow(iDim, row, *this);
   refreshInputs(kNoField);
   drawMatrix(true);
 }
@@ -108,43 +75,8 @@ void frmColor::imgMatrix_MouseUp(int16_t, int16_t, float x, float y) {
   drawMatrixMarker(release.x, release.y);
 }
 
-// Positions are divided in single precision, then used as doubles: this
-// inverts the matrix's sample formulas exactly as the field was drawn.
 void frmColor::imgMatrixClick(float x, float y, bool bDrawBig) {
-  const float across = static_cast<float>(clampPosition(x) / kLastPosition);
-  const float down = static_cast<float>(clampPosition(y) / kLastPosition);
-  const double fromLeft = across;
-  const double fromBottom = 1.0 - static_cast<double>(down);
-
-  switch (iDim) {
-    case kHue:
-      dSat = fromLeft;
-      dVal = fromBottom;
-      break;
-    case kSaturation:
-      dHue = fromLeft * kFullCircle;
-      dVal = fromBottom;
-      break;
-    case kBrightness:
-      dHue = fromLeft * kFullCircle;
-      dSat = fromBottom;
-      break;
-    case kRed:
-      iBlue = channelFrom(fromLeft);
-      iGreen = channelFrom(fromBottom);
-      convRGB2HSV(iRed, iGreen, iBlue);
-      break;
-    case kGreen:
-      iBlue = channelFrom(fromLeft);
-      iRed = channelFrom(fromBottom);
-      convRGB2HSV(iRed, iGreen, iBlue);
-      break;
-    default:
-      iRed = channelFrom(fromLeft);
-      iGreen = channelFrom(fromBottom);
-      convRGB2HSV(iRed, iGreen, iBlue);
-      break;
-  }
+  applyMatrixPoint(iDim, x, y, *this);
   refreshInputs(kNoField);
   drawVertical();
   if (bDrawBig) drawMatrix(false);

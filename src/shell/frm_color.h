@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 
 #include "core/color_state.h"
 #include "core/vocabulary.h"
@@ -130,7 +129,11 @@ class frmColor : public ColorState {
 
  private:
   void verticalStep();
-  void correctField(int index, const std::string& limitText);
+  // Field editing by kind of field (fields/editing.cpp).
+  void takeHsvFields();
+  void takeRgbFields();
+  void takeHexField();
+  void takeColorNumberField();
   void lightItem(int16_t item);
 
   FormControls& controls_;

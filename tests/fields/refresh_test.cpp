@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "fakes/headless_window.h"
 
 namespace tintwell {
@@ -78,6 +80,18 @@ TEST(Refresh, WritesInOrderWithTheGuardHeldFalseAndRestoredBeforePendingEvents) 
   EXPECT_EQ(guardSeen, std::vector<bool>(7, false));
   EXPECT_TRUE(window.form.bInpFocus);
   EXPECT_TRUE(guardInPendingEvent);
+}
+
+TEST(Refresh, AFieldWriteThatThrowsLeavesTheGuardAsItWas) {
+  for (const bool guard : {true, false}) {
+    SCOPED_TRACE(guard);
+    HeadlessWindow window;
+    window.start();
+    window.fields[kRedField]->onChange = [] { throw std::runtime_error("the write failed"); };
+    window.form.bInpFocus = guard;
+    EXPECT_THROW(window.form.refreshInputs(kNoField), std::runtime_error);
+    EXPECT_EQ(window.form.bInpFocus, guard);
+  }
 }
 
 TEST(Refresh, AFieldWithFocusIsRewrittenWithoutBeingReadAsTyping) {

@@ -5,27 +5,15 @@
 
 #include "core/mod_color.h"
 #include "fakes/headless_window.h"
+#include "picker/picker_math.h"
 
 namespace tintwell {
 namespace {
 
 using fakes::HeadlessWindow;
 
-PackedColor expectedSample(int dimension, int x, int y, const ColorState& c) {
-  switch (dimension) {
-    case 0:
-      return convHSV2RGB(c.dHue, x / 255.0, 1 - y / 255.0);
-    case 1:
-      return convHSV2RGB(x / 255.0 * 360, c.dSat, 1 - y / 255.0);
-    case 2:
-      return convHSV2RGB(x / 255.0 * 360, 1 - y / 255.0, c.dVal);
-    case 3:
-      return packRgb(c.iRed, 255 - y, x);
-    case 4:
-      return packRgb(255 - y, c.iGreen, x);
-    default:
-      return packRgb(x, 255 - y, c.iBlue);
-  }
+PackedColor colorOf(const ColorState& color) {
+  return convHSV2RGB(color.dHue, color.dSat, color.dVal);
 }
 
 // The sample a pixel takes: the top-left corner of its block.
@@ -47,10 +35,67 @@ TEST(Matrix, EveryPixelTakesItsBlockSampleInEachDimensionAndQuality) {
       const PixelImage& field = window.imgMatrix.image();
       for (int y = 0; y < 256; ++y) {
         for (int x = 0; x < 256; ++x) {
-          ASSERT_EQ(field.pixel(x, y), expectedSample(dimension, blockStart(x, step),
-                                                      blockStart(y, step), window.form))
+          ASSERT_EQ(field.pixel(x, y), matrixSampleColor(dimension, blockStart(x, step),
+                                                         blockStart(y, step), window.form))
               << x << "," << y;
         }
+      }
+    }
+  }
+}
+
+// From the start-up red (360, 1, 1): the corners, and the hue at a third and
+// two thirds across, show and pick the same colour.
+TEST(MatrixPoint, ShowsAndPicksTheWorkedColors) {
+  struct Row {
+    const char* name;
+    int16_t dimension;
+    int x, y;
+    PackedColor color;
+  };
+  const Row rows[] = {
+      {"hue mode, top left is white", kHue, 0, 0, packRgb(255, 255, 255)},
+      {"hue mode, top right is the hue", kHue, 255, 0, packRgb(255, 0, 0)},
+      {"hue mode, bottom left is black", kHue, 0, 255, packRgb(0, 0, 0)},
+      {"hue mode, bottom right is black", kHue, 255, 255, packRgb(0, 0, 0)},
+      {"saturation mode, a third across is green", kSaturation, 85, 0, packRgb(0, 255, 0)},
+      {"saturation mode, two thirds across is blue", kSaturation, 170, 0, packRgb(0, 0, 255)},
+      {"saturation mode, bottom right is black", kSaturation, 255, 255, packRgb(0, 0, 0)},
+      {"brightness mode, top left is red", kBrightness, 0, 0, packRgb(255, 0, 0)},
+      {"brightness mode, bottom left is white", kBrightness, 0, 255, packRgb(255, 255, 255)},
+      {"red mode, top left adds green", kRed, 0, 0, packRgb(255, 255, 0)},
+      {"red mode, bottom right adds blue", kRed, 255, 255, packRgb(255, 0, 255)},
+      {"green mode, top right is magenta", kGreen, 255, 0, packRgb(255, 0, 255)},
+      {"green mode, bottom left is black", kGreen, 0, 255, packRgb(0, 0, 0)},
+      {"blue mode, top right is yellow", kBlue, 255, 0, packRgb(255, 255, 0)},
+      {"blue mode, bottom left is black", kBlue, 0, 255, packRgb(0, 0, 0)},
+  };
+  HeadlessWindow window;
+  window.start();
+  const ColorState red = window.form;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(matrixSampleColor(row.dimension, row.x, row.y, red), row.color);
+    ColorState picked = red;
+    applyMatrixPoint(row.dimension, static_cast<float>(row.x), static_cast<float>(row.y), picked);
+    EXPECT_EQ(colorOf(picked), row.color);
+  }
+}
+
+// The HSV modes divide the position in single precision and may pick a colour
+// a last bit away from the drawn one; the RGB modes pick exactly the channels.
+TEST(MatrixPoint, EveryPointOfTheRgbModesPicksTheColorItShows) {
+  HeadlessWindow window;
+  window.start();
+  window.showColor(33.3, 0.6, 0.8);
+  const ColorState muted = window.form;
+  for (const int16_t dimension : {kRed, kGreen, kBlue}) {
+    SCOPED_TRACE(testing::Message() << "dimension " << dimension);
+    for (int y = 0; y < kSurfaceSide; ++y) {
+      for (int x = 0; x < kSurfaceSide; ++x) {
+        ColorState picked = muted;
+        applyMatrixPoint(dimension, static_cast<float>(x), static_cast<float>(y), picked);
+        ASSERT_EQ(colorOf(picked), matrixSampleColor(dimension, x, y, muted)) << x << "," << y;
       }
     }
   }

@@ -2,6 +2,7 @@
 
 #include "core/mod_color.h"
 #include "fakes/headless_window.h"
+#include "picker/picker_math.h"
 
 namespace tintwell {
 namespace {
@@ -109,6 +110,19 @@ TEST(MatrixClick, PositionsSetTheOtherTwoDimensionsInSinglePrecision) {
     EXPECT_EQ(window.form.dHue, row.hue);
     EXPECT_EQ(window.form.dSat, row.saturation);
     EXPECT_EQ(window.form.dVal, row.value);
+  }
+}
+
+// The platform delivers whole pixels, 256 of them once clamped: dividing
+// singles gives each one the double quotient rounded to single precision.
+TEST(MatrixClick, EveryWholePositionIsItsDoubleQuotientHeldInSinglePrecision) {
+  for (int position = 0; position < kSurfaceSide; ++position) {
+    SCOPED_TRACE(position);
+    ColorState picked;
+    applyMatrixPoint(kHue, static_cast<float>(position), static_cast<float>(position), picked);
+    const double held = static_cast<float>(position / kLastPosition);
+    ASSERT_EQ(picked.dSat, held);
+    ASSERT_EQ(picked.dVal, 1.0 - held);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/mod_color.h"
 #include "fakes/headless_window.h"
+#include "picker/picker_math.h"
 
 namespace tintwell {
 namespace {
@@ -10,23 +11,26 @@ using fakes::HeadlessWindow;
 
 constexpr int kStripTop = 88;
 
-// The row colours as the window's documentation states them, written out
-// independently of the drawing code.
-PackedColor expectedRow(int dimension, int row, const ColorState& c) {
+// The value a strip row sets in its dimension.
+double valueOf(int16_t dimension, const ColorState& color) {
   switch (dimension) {
-    case 0:
-      return convHSV2RGB((255 - row) / 255.0 * 360, 1, 1);
-    case 1:
-      return convHSV2RGB(c.dHue, 1 - row / 255.0, c.dVal);
-    case 2:
-      return convHSV2RGB(c.dHue, c.dSat, 1 - row / 255.0);
-    case 3:
-      return packRgb(255 - row, c.iGreen, c.iBlue);
-    case 4:
-      return packRgb(c.iRed, 255 - row, c.iBlue);
+    case kHue:
+      return color.dHue;
+    case kSaturation:
+      return color.dSat;
+    case kBrightness:
+      return color.dVal;
+    case kRed:
+      return color.iRed;
+    case kGreen:
+      return color.iGreen;
     default:
-      return packRgb(c.iRed, c.iGreen, 255 - row);
+      return color.iBlue;
   }
+}
+
+PackedColor colorOf(const ColorState& color) {
+  return convHSV2RGB(color.dHue, color.dSat, color.dVal);
 }
 
 TEST(Strip, EveryRowIsOneSolidColorInEachDimension) {
@@ -40,7 +44,7 @@ TEST(Strip, EveryRowIsOneSolidColorInEachDimension) {
     ASSERT_EQ(strip.width(), 21);
     ASSERT_EQ(strip.height(), 256);
     for (int row = 0; row < 256; ++row) {
-      const PackedColor expected = expectedRow(dimension, row, window.form);
+      const PackedColor expected = stripRowColor(dimension, row, window.form);
       for (int column = 0; column < strip.width(); ++column) {
         ASSERT_EQ(strip.pixel(column, row), expected) << "row " << row << " column " << column;
       }
@@ -67,6 +71,62 @@ TEST(Strip, SaturationStripOfAGreyStillShowsTheFullRange) {
   window.showColor(120, 0, 0);
   window.form.drawVertical();
   EXPECT_EQ(window.imgVertical.image().pixel(0, 0), packRgb(0, 0, 0));
+}
+
+// From the start-up red (360, 1, 1), whose rows all show what they pick.
+TEST(StripRow, ShowsAndPicksTheWorkedColors) {
+  struct Row {
+    const char* name;
+    int16_t dimension;
+    int row;
+    PackedColor shown;
+    double picked;
+  };
+  const Row rows[] = {
+      {"hue row 0 is red and picks 360", kHue, 0, packRgb(255, 0, 0), 360},
+      {"hue row 255 is red and picks 0", kHue, 255, packRgb(255, 0, 0), 0},
+      {"hue row 85 is blue", kHue, 85, packRgb(0, 0, 255), 240},
+      {"saturation row 0 is full", kSaturation, 0, packRgb(255, 0, 0), 1},
+      {"saturation row 255 is white", kSaturation, 255, packRgb(255, 255, 255), 0},
+      {"brightness row 51 is four fifths", kBrightness, 51, packRgb(204, 0, 0), 0.8},
+      {"brightness row 255 is black", kBrightness, 255, packRgb(0, 0, 0), 0},
+      {"red row 100 is 155", kRed, 100, packRgb(155, 0, 0), 155},
+      {"green row 0 is 255", kGreen, 0, packRgb(255, 255, 0), 255},
+      {"blue row 255 is 0", kBlue, 255, packRgb(255, 0, 0), 0},
+  };
+  HeadlessWindow window;
+  window.start();
+  const ColorState red = window.form;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(stripRowColor(row.dimension, row.row, red), row.shown);
+    ColorState picked = red;
+    applyStripRow(row.dimension, row.row, picked);
+    EXPECT_DOUBLE_EQ(valueOf(row.dimension, picked), row.picked);
+    EXPECT_EQ(colorOf(picked), row.shown);
+  }
+}
+
+// The hue strip shows full colours only, so its rows pick what they show from
+// a full colour; the other strips from any colour.
+TEST(StripRow, EveryRowPicksTheColorItShows) {
+  HeadlessWindow window;
+  window.start();
+  window.showColor(200, 1, 1);
+  const ColorState full = window.form;
+  window.showColor(33.3, 0.6, 0.8);
+  const ColorState muted = window.form;
+  for (int16_t dimension = 0; dimension < kDimensionCount; ++dimension) {
+    for (const ColorState* color : {&full, &muted}) {
+      if (dimension == kHue && color == &muted) continue;
+      SCOPED_TRACE(testing::Message() << "dimension " << dimension << " hue " << color->dHue);
+      for (int row = 0; row < kSurfaceSide; ++row) {
+        ColorState picked = *color;
+        applyStripRow(dimension, row, picked);
+        ASSERT_EQ(colorOf(picked), stripRowColor(dimension, row, *color)) << "row " << row;
+      }
+    }
+  }
 }
 
 struct ArrowRow {
