@@ -18,6 +18,7 @@
 #include "core/rounding.h"
 #include "fakes/headless_window.h"
 #include "picker/picker_math.h"
+#include "win32/handles.h"
 
 namespace tintwell {
 namespace {
@@ -66,43 +67,36 @@ fakes::HeadlessWindow& startedWindow() {
 // then BitBlt block copies, on a memory DC.
 class GdiMatrix {
  public:
-  GdiMatrix() : screen_(GetDC(nullptr)), memory_(CreateCompatibleDC(screen_)) {
-    bitmap_ = CreateCompatibleBitmap(screen_, kSurfaceSide, kSurfaceSide);
-    previous_ = SelectObject(memory_, bitmap_);
-  }
-  ~GdiMatrix() {
-    SelectObject(memory_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(memory_);
-    ReleaseDC(nullptr, screen_);
-  }
-  GdiMatrix(const GdiMatrix&) = delete;
-  GdiMatrix& operator=(const GdiMatrix&) = delete;
+  GdiMatrix()
+      : screen_(nullptr, win32::WindowDc::Area::client),
+        memory_(screen_.get()),
+        bitmap_(CreateCompatibleBitmap(screen_.get(), kSurfaceSide, kSurfaceSide)),
+        selected_(memory_.get(), bitmap_.get()) {}
 
   void draw(int quality, const ColorState& color) {
     const int step = quality + 2;
     for (int x = 0; x < kSurfaceSide; x += step) {
       for (int y = 0; y < kSurfaceSide; y += step) {
-        SetPixelV(memory_, x, y, matrixSampleColor(0, x, y, color));
+        SetPixelV(memory_.get(), x, y, matrixSampleColor(0, x, y, color));
       }
     }
     for (int first = 1; first + step - 2 < kSurfaceSide; first += step) {
       for (int target = first; target <= first + step - 2; ++target) {
-        BitBlt(memory_, target, 0, 1, kSurfaceSide, memory_, first - 1, 0, SRCCOPY);
+        BitBlt(memory_.get(), target, 0, 1, kSurfaceSide, memory_.get(), first - 1, 0, SRCCOPY);
       }
     }
     for (int first = 1; first + step - 2 < kSurfaceSide; first += step) {
       for (int target = first; target <= first + step - 2; ++target) {
-        BitBlt(memory_, 0, target, kSurfaceSide, 1, memory_, 0, first - 1, SRCCOPY);
+        BitBlt(memory_.get(), 0, target, kSurfaceSide, 1, memory_.get(), 0, first - 1, SRCCOPY);
       }
     }
   }
 
  private:
-  HDC screen_;
-  HDC memory_;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
+  win32::WindowDc screen_;
+  win32::MemoryDc memory_;
+  win32::Bitmap bitmap_;
+  win32::SelectedObject selected_;
 };
 
 void addDrawingRows(std::vector<Row>& rows) {
