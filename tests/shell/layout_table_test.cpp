@@ -13,6 +13,7 @@
 #include "shell/display_scale.h"
 #include "shell/frm_color.h"
 #include "shell/layout.h"
+#include "shell/scaled_surface.h"
 
 namespace tintwell::layout {
 namespace {
@@ -161,6 +162,35 @@ TEST_P(ScaledLayout, PhysicalPixelsMapBackToTheBlockThatHoldsThem) {
     const int block = scale.toPhysical(designed + 1) - scale.toPhysical(designed);
     EXPECT_GE(block, static_cast<int>(std::floor(factor()))) << designed;
     EXPECT_LE(block, static_cast<int>(std::ceil(factor()))) << designed;
+  }
+}
+
+// Each surface shows every designed pixel as the block of physical pixels
+// that maps back to it, and nothing else.
+TEST_P(ScaledLayout, SurfacesShowEachDesignedPixelOnTheBlockThatMapsBackToIt) {
+  for (const char* name : {"imgMatrix", "imgVertical", "imgCurColor"}) {
+    SCOPED_TRACE(name);
+    const Box outer = boxOf(*findControl(name));
+    const Box inner{outer.left + kSurfaceBorder, outer.top + kSurfaceBorder,
+                    outer.right - kSurfaceBorder, outer.bottom - kSurfaceBorder};
+    PixelImage image(inner.right - inner.left, inner.bottom - inner.top);
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, packRgb(x, y, 1));
+    }
+    ScaledSurface surface(scale, inner);
+    EXPECT_EQ(surface.physical().left, scale.toPhysical(inner.left));
+    EXPECT_EQ(surface.width(), scale.toPhysical(inner.right) - scale.toPhysical(inner.left));
+    const std::vector<uint32_t> shown = surface.present(image);
+    for (int y = 0; y < surface.height(); ++y) {
+      for (int x = 0; x < surface.width(); ++x) {
+        const uint32_t bits = shown[static_cast<size_t>(y * surface.width() + x)];
+        const PackedColor color = packRgb((bits >> 16) & 0xFF, (bits >> 8) & 0xFF, bits & 0xFF);
+        ASSERT_EQ(color, image.pixel(surface.designedX(x), surface.designedY(y))) << x << "," << y;
+      }
+    }
+    EXPECT_EQ(surface.designedX(0), 0);
+    EXPECT_EQ(surface.designedX(surface.width() - 1), image.width() - 1);
+    EXPECT_EQ(surface.designedY(surface.height()), image.height());
   }
 }
 
