@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "shell/mod_rigbox_common.h"
-
 namespace tintwell {
 
 namespace {

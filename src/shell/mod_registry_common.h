@@ -11,6 +11,9 @@ namespace tintwell {
 inline constexpr int32_t kStatusSuccess = 0;
 inline constexpr int32_t kStatusNoCall = 99;
 
+// The maker's key in the current user's hive: every tool's settings live below it.
+inline constexpr const char* kMakerKeyPath = "Software\\Quenlark";
+
 int32_t RegReadInt(Registry& registry, RegistryKey root, const std::string& keyPath,
                    const std::string& valueName, int32_t defaultValue, int32_t& value);
 int32_t RegWriteInt(Registry& registry, RegistryKey root, const std::string& keyPath,

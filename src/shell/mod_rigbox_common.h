@@ -7,7 +7,6 @@
 
 namespace tintwell {
 
-inline constexpr const char* kMakerKeyPath = "Software\\Quenlark";
 inline constexpr const char* kLanguageValueName = "Language";
 inline constexpr const char* kQualitySubKey = "Rigbox";
 inline constexpr const char* kQualityValueName = "Tintwell-Quality";

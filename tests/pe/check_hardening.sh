@@ -1,6 +1,7 @@
 #!/bin/sh
 # Reads the PE header of a Windows program and checks that it asks for ASLR
-# (with high-entropy addresses) and DEP, and imports only Windows' own DLLs.
+# (with high-entropy addresses) and DEP, says it is terminal-server aware, and
+# imports only Windows' own DLLs.
 # Usage: check_hardening.sh PROGRAM OBJDUMP
 set -u
 exe=$1
@@ -20,16 +21,21 @@ check_flag() {  # bit, name
 check_flag 0x0020 HIGH_ENTROPY_VA
 check_flag 0x0040 DYNAMIC_BASE
 check_flag 0x0100 NX_COMPAT
+check_flag 0x8000 TERMINAL_SERVER_AWARE
 
-# Every DLL a clean Windows has; nothing from a compiler's runtime.
-system_dlls=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll comctl32.dll \
-msimg32.dll msvcrt.dll uxtheme.dll ole32.dll shlwapi.dll imm32.dll version.dll ntdll.dll "
+# The Windows DLLs the program uses, and the API sets the toolchain may bind
+# to; nothing from a compiler's runtime, nothing a clean Windows lacks.
+system_dlls=" advapi32.dll comctl32.dll gdi32.dll kernel32.dll msimg32.dll msvcrt.dll \
+shell32.dll user32.dll "
 for dll in $(printf '%s\n' "$header" | awk '/DLL Name:/ {print tolower($3)}'); do
   case "$system_dlls" in
     *" $dll "*) ;;
-    *) echo "imports $dll, which is not a Windows system DLL"; failed=1 ;;
+    *) case "$dll" in
+      api-ms-win-*.dll) ;;
+      *) echo "imports $dll, which is not one of Windows' own DLLs"; failed=1 ;;
+    esac ;;
   esac
 done
 
-[ "$failed" -eq 0 ] && echo "$exe: ASLR, high-entropy VA, DEP; system DLLs only"
+[ "$failed" -eq 0 ] && echo "$exe: ASLR, high-entropy VA, DEP, terminal-server aware; system DLLs only"
 exit "$failed"

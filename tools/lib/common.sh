@@ -14,8 +14,10 @@ die() {
 # Whole seconds since the shell started; differences time a stage.
 now() { printf '%s' "$SECONDS"; }
 
-# Configures and builds one preset of the source tree.
+# Configures and builds one preset of the source tree: all of it, or the
+# targets named after the preset.
 build_preset() {
-  local preset=$1
-  cmake --preset "$preset" -S "$TINTWELL_ROOT" && cmake --build --preset "$preset"
+  local preset=$1 targets=("${@:2}")
+  cmake --preset "$preset" -S "$TINTWELL_ROOT" &&
+    cmake --build --preset "$preset" ${targets[@]+--target "${targets[@]}"}
 }
