@@ -1,7 +1,5 @@
 #include "win32/handles.h"
 
-#include <ostream>
-
 namespace tintwell::win32 {
 
 WindowDc::WindowDc(HWND window, Area area)
@@ -59,13 +57,6 @@ SelectedObject::~SelectedObject() {
     SelectObject(dc_, previous_);
     remove();
   }
-}
-
-std::ostream& operator<<(std::ostream& out, const LiveCounts& counts) {
-  return out << "window DCs " << counts.windowDcs << ", paint DCs " << counts.paintDcs
-             << ", memory DCs " << counts.memoryDcs << ", bitmaps " << counts.bitmaps << ", fonts "
-             << counts.fonts << ", brushes " << counts.brushes << ", selections "
-             << counts.selections;
 }
 
 }  // namespace tintwell::win32

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <iosfwd>
 #include <utility>
 
 namespace tintwell::win32 {
@@ -151,6 +150,5 @@ struct LiveCounts {
 
   bool operator==(const LiveCounts&) const = default;
 };
-std::ostream& operator<<(std::ostream& out, const LiveCounts& counts);
 
 }  // namespace tintwell::win32

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "win32/handles.h"
+#include "win32/live_counts_printer.h"
 #include "win32/platform.h"
 
 namespace tintwell::win32 {

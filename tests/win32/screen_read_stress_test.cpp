@@ -7,6 +7,7 @@
 
 #include "core/packed_color.h"
 #include "win32/handles.h"
+#include "win32/live_counts_printer.h"
 #include "win32/platform.h"
 #include "win32/wine.h"
 
