@@ -1,10 +1,59 @@
 #include "win32/controls.h"
 
+#include <commctrl.h>
+
 #include <utility>
 
 #include "win32/text.h"
 
 namespace tintwell::win32 {
+
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+// Room for the three entries when the list drops down.
+constexpr int kDropDownListExtra = 120;
+
+}  // namespace
+
+HWND createControl(HWND parent, HINSTANCE instance, const layout::ControlDesign& design,
+                   const wchar_t* className, DWORD exStyle, DWORD style, int height, HFONT font) {
+  const std::wstring caption = toWide(design.caption);
+  const HWND control = CreateWindowExW(
+      exStyle, className, caption.c_str(), kChild | style, design.left, design.top, design.width,
+      height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.controlId)), instance,
+      nullptr);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
+}
+
+EditField::EditField(HWND parent, HINSTANCE instance, const layout::ControlDesign& design,
+                     HFONT font, FieldEvents& events)
+    : edit_(createControl(parent, instance, design, WC_EDITW, WS_EX_CLIENTEDGE,
+                          WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL, design.height, font)),
+      index_(design.index),
+      events_(events) {
+  SendMessageW(edit_, EM_LIMITTEXT, static_cast<WPARAM>(design.maxLength), 0);
+}
+
+void EditField::onCommand(int code) {
+  switch (code) {
+    case EN_CHANGE:
+      if (acceptChange()) events_.fieldChanged(index_);
+      break;
+    case EN_MAXTEXT:
+      refused_ = true;  // typed or pasted text was cut at the maximum length
+      break;
+    case EN_SETFOCUS:
+      events_.fieldGotFocus(index_);
+      break;
+    case EN_KILLFOCUS:
+      events_.fieldLostFocus(index_);
+      break;
+    default:
+      break;
+  }
+}
 
 std::string EditField::text() const {
   return windowText(edit_);
@@ -44,6 +93,32 @@ int EditField::selStart() const {
 
 void EditField::setSelStart(int position) {
   SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(position), static_cast<LPARAM>(position));
+}
+
+ComboList::ComboList(HWND parent, HINSTANCE instance, const layout::ControlDesign& design,
+                     HFONT font)
+    : combo_(createControl(parent, instance, design, WC_COMBOBOXW, 0,
+                           WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                           design.height + kDropDownListExtra, font)) {
+  fitHeight(design.height);
+}
+
+// A pick-only list takes its height from its font; the selection field is
+// sized so the closed list is exactly as high as designed. Corrected from
+// what was set rather than read back: Wine reads back 2 more than was set.
+void ComboList::fitHeight(int height) {
+  constexpr WPARAM kSelectionField = static_cast<WPARAM>(-1);
+  constexpr int kAttempts = 3;
+  LRESULT requested = SendMessageW(combo_, CB_GETITEMHEIGHT, kSelectionField, 0);
+  if (requested == CB_ERR) return;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    RECT area{};
+    GetWindowRect(combo_, &area);
+    const int difference = height - (area.bottom - area.top);
+    if (difference == 0) return;
+    requested += difference;
+    SendMessageW(combo_, CB_SETITEMHEIGHT, kSelectionField, requested);
+  }
 }
 
 void ComboList::clear() {

@@ -1,20 +1,28 @@
 #pragma once
 
 // The windowed controls behind the ports: text fields, the drop-down list
-// and the timers.
+// and the timers. Each creates its own window.
 
 #include <windows.h>
 
 #include <string>
 
+#include "shell/layout.h"
 #include "shell/ports.h"
 
 namespace tintwell::win32 {
 
-// Where a field reports a write that the platform did not announce.
+// Creates the child window of a design at its place, with its caption,
+// control ID and font.
+HWND createControl(HWND parent, HINSTANCE instance, const layout::ControlDesign& design,
+                   const wchar_t* className, DWORD exStyle, DWORD style, int height, HFONT font);
+
+// Where a field reports its events, by its index in the group.
 class FieldEvents {
  public:
   virtual void fieldChanged(int index) = 0;
+  virtual void fieldGotFocus(int index) = 0;
+  virtual void fieldLostFocus(int index) = 0;
 
  protected:
   ~FieldEvents() = default;
@@ -22,14 +30,11 @@ class FieldEvents {
 
 class EditField final : public TextField {
  public:
-  EditField(HWND edit, int index, FieldEvents& events)
-      : edit_(edit), index_(index), events_(events) {}
+  EditField(HWND parent, HINSTANCE instance, const layout::ControlDesign& design, HFONT font,
+            FieldEvents& events);
 
-  // The window hands every EN_CHANGE of the field here; false when it
-  // reports nothing new (see the .cpp).
-  bool acceptChange();
-  // EN_MAXTEXT: typed or pasted text was cut at the maximum length.
-  void noteRefusedInput() { refused_ = true; }
+  // A WM_COMMAND notification the parent received from the field.
+  void onCommand(int code);
 
   std::string text() const override;
   void setText(const std::string& text) override;
@@ -37,6 +42,8 @@ class EditField final : public TextField {
   void setSelStart(int position) override;
 
  private:
+  bool acceptChange();
+
   HWND edit_;
   int index_;
   FieldEvents& events_;
@@ -47,7 +54,7 @@ class EditField final : public TextField {
 
 class ComboList final : public DropDownList {
  public:
-  explicit ComboList(HWND combo) : combo_(combo) {}
+  ComboList(HWND parent, HINSTANCE instance, const layout::ControlDesign& design, HFONT font);
 
   void clear() override;
   void addItem(const std::string& item) override;
@@ -55,6 +62,8 @@ class ComboList final : public DropDownList {
   void setListIndex(int index) override;
 
  private:
+  void fitHeight(int height);
+
   HWND combo_;
 };
 

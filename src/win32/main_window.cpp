@@ -1,10 +1,9 @@
 #include "win32/main_window.h"
 
-#include <commctrl.h>
-
 #include "shell/pump_guard.h"
 #include "win32/resource.h"
 #include "win32/text.h"
+#include "win32/window_procedure.h"
 
 namespace tintwell::win32 {
 
@@ -14,8 +13,6 @@ constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_BORDER | WS_CLIPCHIL
 constexpr DWORD kWindowExStyle = 0;
 constexpr int kSmallIconSize = 16;
 constexpr int kLargeIconSize = 32;
-// Room for the three entries when the list drops down.
-constexpr int kDropDownListExtra = 120;
 
 const layout::TimerDesign& timerDesign(std::string_view name) {
   for (const layout::TimerDesign& timer : layout::timers()) {
@@ -57,7 +54,8 @@ bool MainWindow::createWindow() {
   windowClass.cbSize = sizeof(windowClass);
   // A double-click's second press comes as its own message, which makes no click.
   windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = &MainWindow::windowProc;
+  windowClass.lpfnWndProc =
+      &ownedWindowProc<MainWindow, &MainWindow::window_, &MainWindow::onMessage>;
   windowClass.hInstance = instance_;
   windowClass.hIcon = loadIcon(instance_, kLargeIconSize);
   windowClass.hIconSm = loadIcon(instance_, kSmallIconSize);
@@ -81,28 +79,7 @@ bool MainWindow::createWindow() {
 
 // Created in tab order, which is also the order the dialog keys follow.
 void MainWindow::createChildren() {
-  for (const layout::ControlDesign* design : layout::windowedControls()) {
-    const HWND child = createChild(*design);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(design->font, false)),
-                 FALSE);
-    switch (design->kind) {
-      case layout::ControlKind::textField:
-        SendMessageW(child, EM_LIMITTEXT, static_cast<WPARAM>(design->maxLength), 0);
-        fields_.at(static_cast<size_t>(design->index)) =
-            std::make_unique<EditField>(child, design->index, static_cast<FieldEvents&>(*this));
-        break;
-      case layout::ControlKind::optionButton:
-        options_.at(static_cast<size_t>(design->index)) = child;
-        if (design->checked) SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
-        break;
-      case layout::ControlKind::dropDownList:
-        fitDropDownHeight(child, design->height);
-        cmbQuality_ = std::make_unique<ComboList>(child);
-        break;
-      default:
-        break;
-    }
-  }
+  for (const layout::ControlDesign* design : layout::windowedControls()) createChild(*design);
   const layout::TimerDesign& sampler = timerDesign("tmSampler");
   const layout::TimerDesign& hover = timerDesign("tmrLang");
   tmSampler_ = std::make_unique<WindowTimer>(window_, sampler.timerId, sampler.intervalMs);
@@ -111,57 +88,30 @@ void MainWindow::createChildren() {
   tmrLang_->setEnabled(hover.enabledAtCreation);
 }
 
-HWND MainWindow::createChild(const layout::ControlDesign& design) {
-  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-  const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.controlId));
-  const std::wstring caption = toWide(design.caption);
+void MainWindow::createChild(const layout::ControlDesign& design) {
+  const HFONT font = fonts_.get(design.font, false);
   switch (design.kind) {
     case layout::ControlKind::surface: {
-      auto surface = std::make_unique<SurfaceWindow>(design, static_cast<SurfaceEvents&>(*this));
-      const HWND child = surface->create(window_, instance_);
-      if (design.controlId == layout::kImgMatrixId) imgMatrix_ = std::move(surface);
-      if (design.controlId == layout::kImgVerticalId) imgVertical_ = std::move(surface);
-      if (design.controlId == layout::kImgCurColorId) imgCurColor_ = std::move(surface);
-      return child;
+      std::unique_ptr<SurfaceWindow>& surface =
+          design.controlId == layout::kImgMatrixId     ? imgMatrix_
+          : design.controlId == layout::kImgVerticalId ? imgVertical_
+                                                       : imgCurColor_;
+      surface = std::make_unique<SurfaceWindow>(design, static_cast<SurfaceEvents&>(*this));
+      surface->create(window_, instance_);
+      break;
     }
     case layout::ControlKind::textField:
-      return CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, caption.c_str(),
-                             kChild | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL, design.left,
-                             design.top, design.width, design.height, window_, id, instance_,
-                             nullptr);
-    case layout::ControlKind::optionButton: {
-      // Only the checked option is a tab stop: TAB enters the group there.
-      const DWORD first = design.index == 0 ? WS_GROUP : 0;
-      const DWORD tabStop = design.checked ? WS_TABSTOP : 0;
-      return CreateWindowExW(0, WC_BUTTONW, caption.c_str(),
-                             kChild | BS_AUTORADIOBUTTON | first | tabStop, design.left, design.top,
-                             design.width, design.height, window_, id, instance_, nullptr);
-    }
+      fields_.at(static_cast<size_t>(design.index)) = std::make_unique<EditField>(
+          window_, instance_, design, font, static_cast<FieldEvents&>(*this));
+      break;
+    case layout::ControlKind::optionButton:
+      optDim_.add(window_, instance_, design, font);
+      break;
     case layout::ControlKind::dropDownList:
-      return CreateWindowExW(0, WC_COMBOBOXW, caption.c_str(),
-                             kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                             design.left, design.top, design.width,
-                             design.height + kDropDownListExtra, window_, id, instance_, nullptr);
+      cmbQuality_ = std::make_unique<ComboList>(window_, instance_, design, font);
+      break;
     default:
-      return nullptr;
-  }
-}
-
-// A pick-only list takes its height from its font; the selection field is
-// sized so the closed list is exactly as high as designed. Corrected from
-// what was set rather than read back: Wine reads back 2 more than was set.
-void MainWindow::fitDropDownHeight(HWND combo, int height) {
-  constexpr WPARAM kSelectionField = static_cast<WPARAM>(-1);
-  constexpr int kAttempts = 3;
-  LRESULT requested = SendMessageW(combo, CB_GETITEMHEIGHT, kSelectionField, 0);
-  if (requested == CB_ERR) return;
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    RECT area{};
-    GetWindowRect(combo, &area);
-    const int difference = height - (area.bottom - area.top);
-    if (difference == 0) return;
-    requested += difference;
-    SendMessageW(combo, CB_SETITEMHEIGHT, kSelectionField, requested);
+      break;
   }
 }
 

@@ -12,15 +12,20 @@
 #include <string>
 
 #include "shell/frm_color.h"
+#include "shell/pointer_router.h"
 #include "win32/controls.h"
 #include "win32/fonts.h"
+#include "win32/option_group.h"
 #include "win32/platform.h"
 #include "win32/surface.h"
 #include "win32/windowless.h"
 
 namespace tintwell::win32 {
 
-class MainWindow final : public FormWindow, private FieldEvents, private SurfaceEvents {
+class MainWindow final : public FormWindow,
+                         private FieldEvents,
+                         private OptionEvents,
+                         private SurfaceEvents {
  public:
   explicit MainWindow(HINSTANCE instance);
   ~MainWindow() override;
@@ -43,13 +48,11 @@ class MainWindow final : public FormWindow, private FieldEvents, private Surface
   void screenToClient(Point& point) const override;
 
  private:
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   bool createWindow();
   void createChildren();
-  HWND createChild(const layout::ControlDesign& design);
-  void fitDropDownHeight(HWND combo, int height);
+  void createChild(const layout::ControlDesign& design);
   void connectForm();
 
   // One queued message: key preview first, then dialog navigation, then the
@@ -60,13 +63,11 @@ class MainWindow final : public FormWindow, private FieldEvents, private Surface
 
   void onCommand(int id, int code);
   void onTimer(UINT_PTR id);
-  void onPointerMove(POINT point);
-  void onPointerPress(POINT point);
-  void onPointerRelease(POINT point);
+  void onPointerPress(Point point);
+  void onPointerRelease(Point point);
   void onActivate(bool active);
   void onClose();
   void paint(HDC target, const RECT& area) const;
-  void selectOption(int index);
 
   // Runs a handler of frmColor unless the run has ended or not yet begun. A
   // handler that throws loses its one event; the program goes on.
@@ -80,7 +81,15 @@ class MainWindow final : public FormWindow, private FieldEvents, private Surface
     }
   }
 
+  // Runs the handler the pointer router chose, if any.
+  void dispatch(PointerRouter::Handler handler) {
+    if (handler != nullptr) dispatch([handler](frmColor& form) { (form.*handler)(); });
+  }
+
   void fieldChanged(int index) override;
+  void fieldGotFocus(int index) override;
+  void fieldLostFocus(int index) override;
+  void optionClicked(int index) override;
   void surfaceMouse(const SurfaceWindow& surface, MouseAction action, int16_t button, int16_t shift,
                     float x, float y) override;
 
@@ -89,13 +98,13 @@ class MainWindow final : public FormWindow, private FieldEvents, private Surface
   bool ended_ = false;
   bool pumping_ = false;  // a doEvents is running further up the stack
   HWND lastFocus_ = nullptr;
-  const WindowlessControl* pressed_ = nullptr;
 
   FontCache fonts_;
   WindowlessLayer windowless_;
+  PointerRouter router_{windowless_};
   Win32Platform platform_;
   std::array<std::unique_ptr<EditField>, kFieldCount> fields_;
-  std::array<HWND, kDimensionCount> options_{};
+  OptionGroup optDim_{static_cast<OptionEvents&>(*this)};
   std::unique_ptr<ComboList> cmbQuality_;
   std::unique_ptr<SurfaceWindow> imgMatrix_;
   std::unique_ptr<SurfaceWindow> imgVertical_;

@@ -5,6 +5,7 @@
 #include "win32/handles.h"
 #include "win32/resource.h"
 #include "win32/text.h"
+#include "win32/window_procedure.h"
 
 namespace tintwell::win32 {
 
@@ -39,7 +40,8 @@ void SurfaceWindow::registerClass(HINSTANCE instance) {
   const std::wstring name = toWide(layout::kSurfaceClassName);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &SurfaceWindow::windowProc;
+  windowClass.lpfnWndProc =
+      &ownedWindowProc<SurfaceWindow, &SurfaceWindow::window_, &SurfaceWindow::onMessage>;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = name.c_str();
@@ -57,24 +59,6 @@ HWND SurfaceWindow::create(HWND parent, HINSTANCE instance) {
                   design_.width, design_.height, parent,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(design_.controlId)), instance, this);
   return window_;
-}
-
-LRESULT CALLBACK SurfaceWindow::windowProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    auto* self = static_cast<SurfaceWindow*>(creation->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<SurfaceWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  try {
-    return self->onMessage(message, wParam, lParam);
-  } catch (...) {
-    // Nothing may unwind through the system's frames; the event is dropped.
-    return 0;
-  }
 }
 
 LRESULT SurfaceWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {

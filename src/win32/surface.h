@@ -50,7 +50,6 @@ class SurfaceWindow final : public Surface {
   int scaleHeight() const override;
 
  private:
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void mouse(MouseAction action, int16_t button, WPARAM keys, LPARAM position);
   void show(HDC target) const;

@@ -16,25 +16,8 @@ bool inRange(int id, int first, int count) {
 
 }  // namespace
 
-LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    auto* self = static_cast<MainWindow*>(creation->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  try {
-    return self->onMessage(message, wParam, lParam);
-  } catch (...) {
-    // Nothing may unwind through the system's frames; the event is dropped.
-    return 0;
-  }
-}
-
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const Point point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
     case WM_COMMAND:
       onCommand(LOWORD(wParam), HIWORD(wParam));
@@ -43,21 +26,21 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       onTimer(wParam);
       return 0;
     case WM_MOUSEMOVE:
-      onPointerMove(point);
+      dispatch(router_.move(point));
       return 0;
     case WM_LBUTTONDOWN:
       onPointerPress(point);
       return 0;
     case WM_LBUTTONDBLCLK:
       // One click on a flag or the home page, not two: the page opens once.
-      onPointerPress(point);
-      pressed_ = nullptr;
+      router_.doublePress();
+      SetCapture(window_);
       return 0;
     case WM_LBUTTONUP:
       onPointerRelease(point);
       return 0;
     case WM_CAPTURECHANGED:
-      pressed_ = nullptr;  // a press that lost the pointer ends in no click
+      router_.captureLost();  // a press that lost the pointer ends in no click
       return 0;
     case WM_ACTIVATE:
       onActivate(LOWORD(wParam) != WA_INACTIVE);
@@ -92,33 +75,13 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
+// Each control turns its own notifications into events.
 void MainWindow::onCommand(int id, int code) {
   if (inRange(id, layout::kTxtInpIdBase, kFieldCount)) {
-    const auto index = static_cast<int16_t>(id - layout::kTxtInpIdBase);
-    EditField* field = fields_.at(static_cast<size_t>(index)).get();
-    if (field == nullptr) return;
-    switch (code) {
-      case EN_CHANGE:
-        if (field->acceptChange()) {
-          dispatch([&](frmColor& form) { form.txtInp_Change(index); });
-        }
-        break;
-      case EN_MAXTEXT:
-        field->noteRefusedInput();
-        break;
-      case EN_SETFOCUS:
-        dispatch([&](frmColor& form) { form.txtInp_GotFocus(index); });
-        break;
-      case EN_KILLFOCUS:
-        dispatch([&](frmColor& form) { form.txtInp_LostFocus(index); });
-        break;
-      default:
-        break;
-    }
-  } else if (inRange(id, layout::kOptDimIdBase, kDimensionCount) && code == BN_CLICKED) {
-    const auto index = static_cast<int16_t>(id - layout::kOptDimIdBase);
-    selectOption(index);
-    dispatch([&](frmColor& form) { form.optDim_Click(index); });
+    EditField* field = fields_.at(static_cast<size_t>(id - layout::kTxtInpIdBase)).get();
+    if (field != nullptr) field->onCommand(code);
+  } else if (inRange(id, layout::kOptDimIdBase, kDimensionCount)) {
+    optDim_.onCommand(id - layout::kOptDimIdBase, code);
   }
 }
 
@@ -126,15 +89,16 @@ void MainWindow::fieldChanged(int index) {
   dispatch([&](frmColor& form) { form.txtInp_Change(static_cast<int16_t>(index)); });
 }
 
-// The tab stop follows the checked option, so TAB enters the group there.
-void MainWindow::selectOption(int index) {
-  for (size_t member = 0; member < options_.size(); ++member) {
-    const HWND option = options_.at(member);
-    const LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
-    const LONG_PTR wanted =
-        static_cast<int>(member) == index ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP});
-    if (wanted != style) SetWindowLongPtrW(option, GWL_STYLE, wanted);
-  }
+void MainWindow::fieldGotFocus(int index) {
+  dispatch([&](frmColor& form) { form.txtInp_GotFocus(static_cast<int16_t>(index)); });
+}
+
+void MainWindow::fieldLostFocus(int index) {
+  dispatch([&](frmColor& form) { form.txtInp_LostFocus(static_cast<int16_t>(index)); });
+}
+
+void MainWindow::optionClicked(int index) {
+  dispatch([&](frmColor& form) { form.optDim_Click(static_cast<int16_t>(index)); });
 }
 
 // A tick that was queued before its timer was stopped is not delivered.
@@ -146,44 +110,17 @@ void MainWindow::onTimer(UINT_PTR id) {
   }
 }
 
-// The window itself gets a move only where no label or picture lies; over
-// one, the move is that control's, and only three of them have a handler.
-void MainWindow::onPointerMove(POINT point) {
-  const WindowlessControl* hit = windowless_.hitTest(point);
-  if (hit == nullptr) {
-    dispatch([](frmColor& form) { form.Form_MouseMove(); });
-    return;
-  }
-  const std::string_view name = hit->design().name;
-  if (name == "imgLangENG") {
-    dispatch([](frmColor& form) { form.imgLangENG_MouseMove(); });
-  } else if (name == "imgLangHUN") {
-    dispatch([](frmColor& form) { form.imgLangHUN_MouseMove(); });
-  } else if (name == "lblHomepage") {
-    dispatch([](frmColor& form) { form.lblHomepage_MouseMove(); });
-  }
-}
-
-void MainWindow::onPointerPress(POINT point) {
-  pressed_ = windowless_.hitTest(point);
+void MainWindow::onPointerPress(Point point) {
+  router_.press(point);
   SetCapture(window_);
 }
 
-// A click is a press and a release on the same control.
-void MainWindow::onPointerRelease(POINT point) {
-  const WindowlessControl* pressed = pressed_;
+// The press is taken before the capture goes: giving it up reports the
+// capture lost, and the release still has to see the press.
+void MainWindow::onPointerRelease(Point point) {
+  const PointerRouter::Handler click = router_.release(point);
   if (GetCapture() == window_) ReleaseCapture();
-  pressed_ = nullptr;
-  const WindowlessControl* hit = windowless_.hitTest(point);
-  if (hit == nullptr || hit != pressed) return;
-  const std::string_view name = hit->design().name;
-  if (name == "imgLangENG_hl") {
-    dispatch([](frmColor& form) { form.imgLangENG_hl_Click(); });
-  } else if (name == "imgLangHUN_hl") {
-    dispatch([](frmColor& form) { form.imgLangHUN_hl_Click(); });
-  } else if (name == "lblHomepage") {
-    dispatch([](frmColor& form) { form.lblHomepage_Click(); });
-  }
+  dispatch(click);
 }
 
 // The focus leaves with the window and comes back to the same control.

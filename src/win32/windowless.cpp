@@ -74,10 +74,6 @@ RECT WindowlessControl::bounds() const {
   return RECT{left_, top_, left_ + width_, top_ + height_};
 }
 
-bool WindowlessControl::takesPointer() const {
-  return design_.kind == layout::ControlKind::label || design_.kind == layout::ControlKind::picture;
-}
-
 void WindowlessControl::place(int left, int top, int width, int height) {
   // The strip puts its arrows in place on every redraw, mostly where they are.
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
@@ -222,17 +218,11 @@ void WindowlessLayer::paint(HDC target, const RECT& area) const {
   }
 }
 
-// Controls that reach past the client edge are clipped there for the pointer
-// as for painting.
-const WindowlessControl* WindowlessLayer::hitTest(POINT point) const {
-  const RECT client{0, 0, layout::kClientWidth, layout::kClientHeight};
-  if (!PtInRect(&client, point)) return nullptr;
-  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-    const WindowlessControl& control = **it;
-    const RECT area = control.bounds();
-    if (control.takesPointer() && control.isVisible() && PtInRect(&area, point)) return &control;
-  }
-  return nullptr;
+ControlPlace WindowlessLayer::place(size_t order) const {
+  const WindowlessControl& control = *controls_.at(order);
+  const RECT area = control.bounds();
+  return ControlPlace{area.left, area.top, area.right - area.left, area.bottom - area.top,
+                      control.isVisible()};
 }
 
 void WindowlessLayer::invalidate(const RECT& area) const {

@@ -1,8 +1,8 @@
 #pragma once
 
 // The windowless controls (labels, pictures, lines, the band): no windows of
-// their own, painted by the main window back to front into one buffer and
-// hit tested by it for pointer events.
+// their own, painted by the main window back to front into one buffer; the
+// pointer router asks them where they are.
 
 #include <windows.h>
 
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "shell/layout.h"
+#include "shell/pointer_router.h"
 #include "shell/ports.h"
 #include "win32/fonts.h"
 #include "win32/handles.h"
@@ -31,8 +32,6 @@ class WindowlessControl {
   const layout::ControlDesign& design() const { return design_; }
   RECT bounds() const;
   bool isVisible() const { return visible_; }
-  // Labels and pictures take pointer events; lines and the band do not.
-  bool takesPointer() const;
 
   virtual void paint(HDC target) const = 0;
 
@@ -96,7 +95,7 @@ class WindowlessPicture final : public WindowlessControl, public Picture {
   bool keyed_;
 };
 
-class WindowlessLayer {
+class WindowlessLayer final : public ControlPlaces {
  public:
   WindowlessLayer(HINSTANCE instance, FontCache& fonts);
   WindowlessLayer(const WindowlessLayer&) = delete;
@@ -108,13 +107,9 @@ class WindowlessLayer {
   WindowlessLabel& label(std::string_view name);
   WindowlessPicture& picture(std::string_view name);
 
-  // Paints every control back to front onto a buffer the size of the host's
-  // client area, already filled with the background.
   // Paints the controls that reach into the area, back to front.
   void paint(HDC target, const RECT& area) const;
-  // The topmost visible control under a client point that takes pointer
-  // events, or nullptr for the bare window.
-  const WindowlessControl* hitTest(POINT point) const;
+  ControlPlace place(size_t order) const override;
 
   void invalidate(const RECT& area) const;
   HFONT font(const layout::FontDesign& design, bool underline) {

@@ -1,5 +1,7 @@
 #include "fakes/headless_window.h"
 
+#include <utility>
+
 #include "sampler/mod_color_capture.h"
 #include "sampler/sampling.h"
 #include "shell/language.h"
@@ -108,6 +110,22 @@ void HeadlessWindow::tickSampler() {
 
 void HeadlessWindow::tickHover() {
   if (tmrLang.enabled()) form.tmrLang_Timer();
+}
+
+ControlPlace HeadlessWindow::place(size_t order) const {
+  const layout::ControlDesign& control = *layout::paintingOrder()[order];
+  const std::pair<std::string_view, const FakePicture*> pictures[] = {
+      {"imgArrowLeft", &imgArrowLeft},   {"imgArrowRight", &imgArrowRight},
+      {"imgLangENG", &imgLangENG},       {"imgLangHUN", &imgLangHUN},
+      {"imgLangENG_hl", &imgLangENG_hl}, {"imgLangHUN_hl", &imgLangHUN_hl},
+  };
+  for (const auto& [name, picture] : pictures) {
+    if (name == control.name) {
+      return {picture->left(), picture->top(), picture->width(), control.height,
+              picture->visible()};
+    }
+  }
+  return {control.left, control.top, control.width, control.height, true};
 }
 
 std::array<std::string, kFieldCount> HeadlessWindow::fieldTexts() const {

@@ -1,7 +1,8 @@
 #pragma once
 
 // The whole main window on in-memory controls, laid out as designed, with
-// the event wiring the Win32 adapter provides.
+// the event wiring the Win32 adapter provides. Labels keep their designed
+// size: there is no font to measure them with.
 
 #include <array>
 #include <memory>
@@ -12,10 +13,11 @@
 #include "fakes/fake_controls.h"
 #include "fakes/fake_registry.h"
 #include "shell/frm_color.h"
+#include "shell/pointer_router.h"
 
 namespace tintwell::fakes {
 
-class HeadlessWindow {
+class HeadlessWindow : private ControlPlaces {
  public:
   // The swatch may be given another geometry, to test the fill at odd widths.
   explicit HeadlessWindow(std::optional<SurfaceGeometry> swatch = std::nullopt);
@@ -30,6 +32,14 @@ class HeadlessWindow {
 
   // Sets the colour state and refreshes the fields from it, as a handler does.
   void showColor(double hue, double saturation, double value);
+
+  // Pointer input on the window itself, in client pixels, as the adapter
+  // hands it to the router.
+  void movePointer(Point point) { run(router.move(point)); }
+  void pressPointer(Point point) { router.press(point); }
+  void doublePressPointer() { router.doublePress(); }
+  void releasePointer(Point point) { run(router.release(point)); }
+  void losePointerCapture() { router.captureLost(); }
 
   // A tick reaches the handler only while its timer is enabled.
   void tickSampler();
@@ -60,7 +70,14 @@ class HeadlessWindow {
   FakeTimer tmrLang;
   FormControls controls;
   frmColor form;
+  PointerRouter router{static_cast<const ControlPlaces&>(*this)};
   int focusedField = -1;
+
+ private:
+  ControlPlace place(size_t order) const override;
+  void run(PointerRouter::Handler handler) {
+    if (handler != nullptr) (form.*handler)();
+  }
 };
 
 }  // namespace tintwell::fakes

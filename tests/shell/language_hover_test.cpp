@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "fakes/headless_window.h"
 #include "shell/language.h"
+#include "shell/layout.h"
 #include "shell/maker.h"
 
 namespace tintwell {
@@ -141,6 +144,110 @@ TEST(HomePage, AClickAsksTheShellForTheMakersPage) {
   EXPECT_EQ(request.directory, "C:\\");
   EXPECT_EQ(request.showCommand, 0);
   EXPECT_EQ(window.form.iHover, 3);  // stays lit until the pointer moves away
+}
+
+// After start-up the pale flags lie hidden over the flags.
+TEST(PointerRouting, ThePointerGoesToTheTopmostVisibleLabelOrPictureOrElseToTheWindow) {
+  HeadlessWindow window;
+  window.start();
+  const Point english{window.imgLangENG.left() + 1, window.imgLangENG.top() + 1};
+  struct Row {
+    const char* name;
+    Point point;
+    bool paleFlagShown;
+    const char* expected;
+  };
+  const Row rows[] = {
+      {"flag under its hidden pale flag", english, false, "imgLangENG"},
+      {"pale flag shown over its flag", english, true, "imgLangENG_hl"},
+      {"white band: the shape takes no pointer", {200, 30}, false, "window"},
+      {"first line: lines take no pointer", {100, 70}, false, "window"},
+      {"home-page label", {420, 60}, false, "lblHomepage"},
+      {"hint label", {100, 405}, false, "lblTintwell"},
+      {"hint label past the client edge", {layout::kClientWidth, 405}, false, "window"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    window.imgLangENG_hl.setVisible(row.paleFlagShown);
+    const layout::ControlDesign* hit = window.router.hitTest(row.point);
+    EXPECT_EQ(hit == nullptr ? "window" : std::string(hit->name), row.expected);
+  }
+}
+
+TEST(PointerRouting, AClickIsALeftPressAndReleaseOnTheSameControl) {
+  enum class Action { move, press, doublePress, release, loseCapture };
+  struct Step {
+    Action action;
+    Point point;
+  };
+  const Point english{395, 10};
+  const Point hungarian{420, 10};
+  const Point homepage{420, 60};
+  const Point band{200, 30};
+  using enum Action;
+  struct Row {
+    const char* name;
+    std::vector<Step> steps;
+    std::optional<Bytes> storedLanguage;
+    size_t pagesOpened;
+  };
+  const Row rows[] = {
+      {"on the English flag, lit by the pointer",
+       {{move, english}, {press, english}, {release, english}},
+       Bytes{1, 0},
+       0},
+      {"on the Hungarian flag, lit by the pointer",
+       {{move, hungarian}, {press, hungarian}, {release, hungarian}},
+       Bytes{0, 0},
+       0},
+      {"pressed on one flag, released on the other",
+       {{move, english}, {press, english}, {move, hungarian}, {release, hungarian}},
+       std::nullopt,
+       0},
+      {"on a flag no longer lit: the pointer left it over the band",
+       {{move, english}, {move, band}, {press, english}, {release, english}},
+       std::nullopt,
+       0},
+      {"on the home page", {{press, homepage}, {release, homepage}}, std::nullopt, 1},
+      {"pressed on the home page, released on the band",
+       {{press, homepage}, {release, band}},
+       std::nullopt,
+       0},
+      {"double-click on the home page: the second press makes no click",
+       {{press, homepage}, {release, homepage}, {doublePress, homepage}, {release, homepage}},
+       std::nullopt,
+       1},
+      {"a press that lost the capture",
+       {{press, homepage}, {loseCapture, homepage}, {release, homepage}},
+       std::nullopt,
+       0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    HeadlessWindow window;
+    window.start();
+    for (const Step& step : row.steps) {
+      switch (step.action) {
+        case move:
+          window.movePointer(step.point);
+          break;
+        case press:
+          window.pressPointer(step.point);
+          break;
+        case doublePress:
+          window.doublePressPointer();
+          break;
+        case release:
+          window.releasePointer(step.point);
+          break;
+        case loseCapture:
+          window.losePointerCapture();
+          break;
+      }
+    }
+    EXPECT_EQ(window.registry.binary(kMakerKey, "Language"), row.storedLanguage);
+    EXPECT_EQ(window.platform.shellRequests.size(), row.pagesOpened);
+  }
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <string>
 #include <utility>
 
+#include "shell/layout.h"
 #include "win32/controls.h"
+#include "win32/fonts.h"
 #include "win32/text.h"
 
 namespace tintwell::win32 {
@@ -38,8 +40,6 @@ class ComboListTest : public ::testing::Test {
   void SetUp() override {
     parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
-    combo_ = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 113, 120,
-                             parent_, nullptr, GetModuleHandleW(nullptr), nullptr);
   }
   void TearDown() override { DestroyWindow(parent_); }
 
@@ -52,12 +52,15 @@ class ComboListTest : public ::testing::Test {
     return text;
   }
 
+  FontCache fonts_;
   HWND parent_ = nullptr;
   HWND combo_ = nullptr;
 };
 
 TEST_F(ComboListTest, KeepsItemsInTheOrderAddedAndSelectsByIndex) {
-  ComboList list(combo_);
+  const layout::ControlDesign& design = *layout::findControl("cmbQuality");
+  ComboList list(parent_, GetModuleHandleW(nullptr), design, fonts_.get(design.font, false));
+  combo_ = GetDlgItem(parent_, design.controlId);
   EXPECT_EQ(list.listIndex(), -1) << "empty at creation";
   for (const char* item : {"Magas", "K\xC3\xB6zepes", "Alacsony"}) list.addItem(item);
   EXPECT_EQ(itemText(1), L"K\u00F6zepes");

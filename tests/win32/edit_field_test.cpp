@@ -7,33 +7,34 @@
 
 #include "shell/layout.h"
 #include "win32/controls.h"
+#include "win32/fonts.h"
 #include "win32/text.h"
+#include "win32/window_procedure.h"
 
 namespace tintwell::win32 {
 namespace {
 
 constexpr int kFieldIndex = kRedField;
-constexpr int kFieldId = layout::txtInpId(kFieldIndex);
 constexpr int kMaxLength = 3;
 
-// A parent that handles EN_CHANGE as the main window does, and counts who
-// raised each change: the platform's notification or the field itself.
+// A parent that hands the field its notifications as the main window does,
+// and counts the changes the field reports: the platform's and its own.
 class ChangeCounter final : public FieldEvents {
  public:
   ChangeCounter() {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &ChangeCounter::windowProc;
+    windowClass.lpfnWndProc =
+        &ownedWindowProc<ChangeCounter, &ChangeCounter::parent_, &ChangeCounter::onMessage>;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);
-    parent_ = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr,
-                              windowClass.hInstance, this);
-    edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 41, 19,
-                            parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFieldId)),
-                            windowClass.hInstance, nullptr);
-    SendMessageW(edit_, EM_LIMITTEXT, kMaxLength, 0);
-    field_ = std::make_unique<EditField>(edit_, kFieldIndex, *this);
+    CreateWindowExW(0, kClassName, L"", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr,
+                    windowClass.hInstance, this);
+    const layout::ControlDesign& design = *layout::findControl("txtInp", kFieldIndex);
+    field_ = std::make_unique<EditField>(parent_, windowClass.hInstance, design,
+                                         fonts_.get(design.font, false), *this);
+    edit_ = GetDlgItem(parent_, design.controlId);
   }
   ~ChangeCounter() { DestroyWindow(parent_); }
   ChangeCounter(const ChangeCounter&) = delete;
@@ -41,39 +42,31 @@ class ChangeCounter final : public FieldEvents {
 
   EditField& field() { return *field_; }
   HWND edit() const { return edit_; }
-  int handled() const { return notified + raised; }
+  int handled() const { return changes; }
 
-  int notified = 0;  // EN_CHANGE from the platform, as the window takes it
-  int raised = 0;    // raised by the field for a silent write
+  int changes = 0;
   std::string textSeen;
 
  private:
   static constexpr const wchar_t* kClassName = L"TintwellEditFieldTest";
 
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-      SetWindowLongPtrW(window, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<ChangeCounter*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self != nullptr && self->field_ && message == WM_COMMAND && LOWORD(wParam) == kFieldId) {
-      if (HIWORD(wParam) == EN_MAXTEXT) self->field_->noteRefusedInput();
-      if (HIWORD(wParam) == EN_CHANGE && self->field_->acceptChange()) {
-        ++self->notified;
-        self->textSeen = self->field_->text();
-      }
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (field_ && message == WM_COMMAND && reinterpret_cast<HWND>(lParam) == edit_) {
+      field_->onCommand(HIWORD(wParam));
       return 0;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return DefWindowProcW(parent_, message, wParam, lParam);
   }
 
   void fieldChanged(int index) override {
     EXPECT_EQ(index, kFieldIndex);
-    ++raised;
+    ++changes;
     textSeen = field_->text();
   }
+  void fieldGotFocus(int /*index*/) override {}
+  void fieldLostFocus(int /*index*/) override {}
 
+  FontCache fonts_;
   HWND parent_ = nullptr;
   HWND edit_ = nullptr;
   std::unique_ptr<EditField> field_;

@@ -9,15 +9,17 @@
 namespace tintwell::win32 {
 namespace {
 
-// The layer as the window builds it, without a window to repaint.
+// The layer as the window builds it, without a window to repaint, and the
+// router over it.
 class WindowlessTest : public ::testing::Test {
  protected:
   FontCache fonts;
   WindowlessLayer layer{GetModuleHandleW(nullptr), fonts};
+  PointerRouter router{layer};
 
   std::string hitName(int x, int y) const {
-    const WindowlessControl* hit = layer.hitTest(POINT{x, y});
-    return hit == nullptr ? "window" : std::string(hit->design().name);
+    const layout::ControlDesign* hit = router.hitTest(Point{x, y});
+    return hit == nullptr ? "window" : std::string(hit->name);
   }
 };
 

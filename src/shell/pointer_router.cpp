@@ -1,0 +1,84 @@
+#include "shell/pointer_router.h"
+
+#include <string_view>
+
+namespace tintwell {
+
+namespace {
+
+struct ControlHandlers {
+  std::string_view name;
+  PointerRouter::Handler move;
+  PointerRouter::Handler click;
+};
+
+// Only these controls answer the pointer; the others swallow it.
+constexpr ControlHandlers kControlHandlers[] = {
+    {"imgLangENG", &frmColor::imgLangENG_MouseMove, nullptr},
+    {"imgLangHUN", &frmColor::imgLangHUN_MouseMove, nullptr},
+    {"imgLangENG_hl", nullptr, &frmColor::imgLangENG_hl_Click},
+    {"imgLangHUN_hl", nullptr, &frmColor::imgLangHUN_hl_Click},
+    {"lblHomepage", &frmColor::lblHomepage_MouseMove, &frmColor::lblHomepage_Click},
+};
+
+bool contains(int left, int top, int width, int height, Point point) {
+  return point.x >= left && point.x < left + width && point.y >= top && point.y < top + height;
+}
+
+}  // namespace
+
+PointerRouter::PointerRouter(const ControlPlaces& places) : places_(places) {
+  for (const layout::ControlDesign* design : layout::paintingOrder()) {
+    // Labels and pictures take pointer events; lines and the band do not.
+    Route route{
+        design,
+        design->kind == layout::ControlKind::label || design->kind == layout::ControlKind::picture,
+        nullptr, nullptr};
+    for (const ControlHandlers& handlers : kControlHandlers) {
+      if (handlers.name != design->name) continue;
+      route.move = handlers.move;
+      route.click = handlers.click;
+    }
+    routes_.push_back(route);
+  }
+}
+
+// Controls that reach past the client edge are clipped there for the pointer
+// as for painting.
+const PointerRouter::Route* PointerRouter::hit(Point point) const {
+  if (!contains(0, 0, layout::kClientWidth, layout::kClientHeight, point)) return nullptr;
+  for (size_t order = routes_.size(); order-- > 0;) {
+    if (!routes_[order].takesPointer) continue;
+    const ControlPlace place = places_.place(order);
+    if (place.visible && contains(place.left, place.top, place.width, place.height, point)) {
+      return &routes_[order];
+    }
+  }
+  return nullptr;
+}
+
+const layout::ControlDesign* PointerRouter::hitTest(Point point) const {
+  const Route* route = hit(point);
+  return route == nullptr ? nullptr : route->design;
+}
+
+// The window itself gets a move only where no label or picture lies.
+PointerRouter::Handler PointerRouter::move(Point point) const {
+  const Route* route = hit(point);
+  return route == nullptr ? &frmColor::Form_MouseMove : route->move;
+}
+
+void PointerRouter::press(Point point) {
+  pressed_ = hit(point);
+}
+
+// A click is a press and a release on the same control.
+PointerRouter::Handler PointerRouter::release(Point point) {
+  const Route* pressed = pressed_;
+  pressed_ = nullptr;
+  const Route* released = hit(point);
+  if (released == nullptr || released != pressed) return nullptr;
+  return released->click;
+}
+
+}  // namespace tintwell

@@ -1,0 +1,39 @@
+#pragma once
+
+// The dimension options: one group of radio buttons, checked one at a time.
+
+#include <windows.h>
+
+#include <array>
+
+#include "core/vocabulary.h"
+#include "shell/layout.h"
+
+namespace tintwell::win32 {
+
+// Where the group reports a click, by the index of the option.
+class OptionEvents {
+ public:
+  virtual void optionClicked(int index) = 0;
+
+ protected:
+  ~OptionEvents() = default;
+};
+
+class OptionGroup {
+ public:
+  explicit OptionGroup(OptionEvents& events) : events_(events) {}
+
+  // Creates the member of that design.
+  void add(HWND parent, HINSTANCE instance, const layout::ControlDesign& design, HFONT font);
+  // A WM_COMMAND notification the parent received from a member.
+  void onCommand(int index, int code);
+
+ private:
+  void select(int index);
+
+  OptionEvents& events_;
+  std::array<HWND, kDimensionCount> options_{};
+};
+
+}  // namespace tintwell::win32
