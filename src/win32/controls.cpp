@@ -27,6 +27,16 @@ HWND createControl(HWND parent, HINSTANCE instance, const layout::ControlDesign&
   return control;
 }
 
+void placeControl(HWND control, const DisplayScale& scale, const layout::ControlDesign& design,
+                  HFONT font) {
+  const Box shown = scale.toPhysical(
+      Box{design.left, design.top, design.left + design.width, design.top + design.height});
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SetWindowPos(control, nullptr, shown.left, shown.top, shown.right - shown.left,
+               shown.bottom - shown.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(control, nullptr, TRUE);
+}
+
 EditField::EditField(HWND parent, HINSTANCE instance, const layout::ControlDesign& design,
                      HFONT font, FieldEvents& events)
     : edit_(createControl(parent, instance, design, WC_EDITW, WS_EX_CLIENTEDGE,
@@ -101,6 +111,17 @@ ComboList::ComboList(HWND parent, HINSTANCE instance, const layout::ControlDesig
                            WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWNLIST,
                            design.height + kDropDownListExtra, font)) {
   fitHeight(design.height);
+}
+
+void ComboList::place(const DisplayScale& scale, const layout::ControlDesign& design, HFONT font) {
+  const Box shown = scale.toPhysical(
+      Box{design.left, design.top, design.left + design.width, design.top + design.height});
+  SendMessageW(combo_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SetWindowPos(combo_, nullptr, shown.left, shown.top, shown.right - shown.left,
+               shown.bottom - shown.top + scale.toPhysical(kDropDownListExtra),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  fitHeight(shown.bottom - shown.top);
+  InvalidateRect(combo_, nullptr, TRUE);
 }
 
 // A pick-only list takes its height from its font; the selection field is

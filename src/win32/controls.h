@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "shell/display_scale.h"
 #include "shell/layout.h"
 #include "shell/ports.h"
 
@@ -16,6 +17,11 @@ namespace tintwell::win32 {
 // control ID and font.
 HWND createControl(HWND parent, HINSTANCE instance, const layout::ControlDesign& design,
                    const wchar_t* className, DWORD exStyle, DWORD style, int height, HFONT font);
+
+// Moves a child window to its design's place at the display's scale, in the
+// font made for that scale; its text, caret and selection stay as they are.
+void placeControl(HWND control, const DisplayScale& scale, const layout::ControlDesign& design,
+                  HFONT font);
 
 // Where a field reports its events, by its index in the group.
 class FieldEvents {
@@ -60,6 +66,9 @@ class ComboList final : public DropDownList {
   void addItem(const std::string& item) override;
   int listIndex() const override;
   void setListIndex(int index) override;
+
+  // placeControl for the list: the closed list keeps its designed height scaled.
+  void place(const DisplayScale& scale, const layout::ControlDesign& design, HFONT font);
 
  private:
   void fitHeight(int height);

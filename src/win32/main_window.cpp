@@ -1,6 +1,9 @@
 #include "win32/main_window.h"
 
+#include <windowsx.h>
+
 #include "shell/pump_guard.h"
+#include "win32/dpi.h"
 #include "win32/resource.h"
 #include "win32/text.h"
 #include "win32/window_procedure.h"
@@ -39,6 +42,9 @@ MainWindow::~MainWindow() {
 bool MainWindow::open(int showCommand) {
   if (!createWindow()) return false;
   createChildren();
+  // Made at the designed scale, then laid out for the monitor it opens on.
+  const int dpi = dpiOfWindow(window_);
+  if (dpi != scale_.dpi()) applyDpi(dpi, nullptr);
   connectForm();
   form_->Form_Load();
   if (ended_) return true;
@@ -62,7 +68,10 @@ bool MainWindow::createWindow() {
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = className.c_str();
-  if (RegisterClassExW(&windowClass) == 0) return false;
+  // A second window of the process finds the class already there.
+  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    return false;
+  }
   SurfaceWindow::registerClass(instance_);
 
   RECT frame{0, 0, layout::kClientWidth, layout::kClientHeight};
@@ -113,6 +122,46 @@ void MainWindow::createChild(const layout::ControlDesign& design) {
     default:
       break;
   }
+}
+
+void MainWindow::applyDpi(int dpi, const RECT* suggested) {
+  scale_ = DisplayScale(dpi);
+  fonts_.setDpi(scale_.dpi());
+  windowless_.setScale(scale_);
+  for (const layout::ControlDesign* design : layout::windowedControls()) {
+    const HFONT font = fonts_.get(design->font, false);
+    switch (design->kind) {
+      case layout::ControlKind::surface:
+        for (SurfaceWindow* surface : {imgMatrix_.get(), imgVertical_.get(), imgCurColor_.get()}) {
+          if (surface != nullptr && &surface->design() == design) surface->setScale(scale_);
+        }
+        break;
+      case layout::ControlKind::dropDownList:
+        if (cmbQuality_) cmbQuality_->place(scale_, *design, font);
+        break;
+      default:
+        placeControl(GetDlgItem(window_, design->controlId), scale_, *design, font);
+        break;
+    }
+  }
+  if (suggested != nullptr) {
+    SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // The suggestion scales the frame as the system sees it; the client area
+  // must be the designed one scaled, whatever the frame.
+  const RECT frame =
+      frameForClient(scale_.toPhysical(layout::kClientWidth),
+                     scale_.toPhysical(layout::kClientHeight), kWindowStyle, kWindowExStyle, dpi);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+Point MainWindow::designedPoint(LPARAM position) const {
+  return Point{scale_.toDesigned(GET_X_LPARAM(position)),
+               scale_.toDesigned(GET_Y_LPARAM(position))};
 }
 
 void MainWindow::connectForm() {
@@ -203,7 +252,7 @@ void MainWindow::setCaption(const std::string& caption) {
 int MainWindow::scaleWidth() const {
   RECT client{};
   GetClientRect(window_, &client);
-  return client.right - client.left;
+  return scale_.toDesigned(client.right) - scale_.toDesigned(client.left);
 }
 
 OuterRect MainWindow::outerRect() const {
@@ -215,11 +264,12 @@ OuterRect MainWindow::outerRect() const {
                    static_cast<float>(area.bottom - area.top) * kTwips};
 }
 
+// Screen pixels are the display's; the window's handlers work in designed ones.
 void MainWindow::screenToClient(Point& point) const {
   POINT position{point.x, point.y};
   ScreenToClient(window_, &position);
-  point.x = position.x;
-  point.y = position.y;
+  point.x = scale_.toDesigned(position.x);
+  point.y = scale_.toDesigned(position.y);
 }
 
 }  // namespace tintwell::win32

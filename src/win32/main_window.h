@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "shell/display_scale.h"
 #include "shell/frm_color.h"
 #include "shell/pointer_router.h"
 #include "win32/controls.h"
@@ -54,6 +55,11 @@ class MainWindow final : public FormWindow,
   void createChildren();
   void createChild(const layout::ControlDesign& design);
   void connectForm();
+  // Lays the window out for a display's DPI: size, controls, fonts and
+  // pictures; everything else (colour, texts, focus, a sampling run) stays.
+  void applyDpi(int dpi, const RECT* suggested);
+  // A client point of this window, in the window's pixels, as a designed one.
+  Point designedPoint(LPARAM position) const;
 
   // One queued message: key preview first, then dialog navigation, then the
   // control it was sent to.
@@ -95,6 +101,7 @@ class MainWindow final : public FormWindow,
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
+  DisplayScale scale_{kDesignDpi};
   bool ended_ = false;
   bool pumping_ = false;  // a doEvents is running further up the stack
   HWND lastFocus_ = nullptr;

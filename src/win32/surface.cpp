@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "win32/dpi.h"
 #include "win32/handles.h"
 #include "win32/resource.h"
 #include "win32/text.h"
@@ -49,16 +50,88 @@ void SurfaceWindow::registerClass(HINSTANCE instance) {
 }
 
 HWND SurfaceWindow::create(HWND parent, HINSTANCE instance) {
-  if (design_.pointer == layout::Pointer::ring) {
-    pointer_ = static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_MATRIX_POINTER),
-                                               IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-  }
+  instance_ = instance;
+  loadPointer();
   const std::wstring className = toWide(layout::kSurfaceClassName);
   CreateWindowExW(WS_EX_CLIENTEDGE, className.c_str(), L"",
                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP, design_.left, design_.top,
                   design_.width, design_.height, parent,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(design_.controlId)), instance, this);
   return window_;
+}
+
+void SurfaceWindow::loadPointer() {
+  if (design_.pointer != layout::Pointer::ring) return;
+  const int id = IDC_MATRIX_POINTER + IDC_SCALE_STEP * pictureScaleIndex(scale_.dpi());
+  // The drawing's own size: each scale's pointer is drawn at the size it needs.
+  pointer_ = static_cast<HCURSOR>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_SHARED));
+}
+
+Box SurfaceWindow::designedBox(int inset) const {
+  return Box{design_.left + inset, design_.top + inset, design_.left + design_.width - inset,
+             design_.top + design_.height - inset};
+}
+
+void SurfaceWindow::setScale(const DisplayScale& scale) {
+  scale_ = scale;
+  if (scale_.isDesigned()) {
+    shown_.reset();
+  } else {
+    shown_.emplace(scale_, designedBox(kSurfaceBorder));
+  }
+  loadPointer();
+  if (window_ == nullptr) return;
+  const Box outer = scale_.toPhysical(designedBox(0));
+  // The frame changes with the scale, so the client area is worked out anew.
+  SetWindowPos(window_, nullptr, outer.left, outer.top, outer.right - outer.left,
+               outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+// At another scale the border takes what the scaled design leaves between the
+// outer place and the drawing area, which may differ by a pixel from side to side.
+void SurfaceWindow::placeClientArea(RECT& window) const {
+  const Box outer = scale_.toPhysical(designedBox(0));
+  const Box inner = shown_->physical();
+  window.left += inner.left - outer.left;
+  window.top += inner.top - outer.top;
+  window.right -= outer.right - inner.right;
+  window.bottom -= outer.bottom - inner.bottom;
+}
+
+// The sunken edge of a client edge, each of its two lines as wide as its
+// share of the border: shadow and dark shadow above and left, highlight and
+// light below and right.
+void SurfaceWindow::paintBorder() const {
+  const WindowDc frame(window_, WindowDc::Area::whole);
+  RECT whole{};
+  GetWindowRect(window_, &whole);
+  const int width = whole.right - whole.left;
+  const int height = whole.bottom - whole.top;
+  const Box outer = scale_.toPhysical(designedBox(0));
+  const Box inner = shown_->physical();
+  const int left = inner.left - outer.left;
+  const int top = inner.top - outer.top;
+  const int right = outer.right - inner.right;
+  const int bottom = outer.bottom - inner.bottom;
+  const auto fill = [&frame](int x0, int y0, int x1, int y1, int color) {
+    const RECT area{x0, y0, x1, y1};
+    FillRect(frame.get(), &area, GetSysColorBrush(color));
+  };
+  // Outer line first, then the inner one within it; each side split in two.
+  const int outerLeft = (left + 1) / 2;
+  const int outerTop = (top + 1) / 2;
+  const int outerRight = (right + 1) / 2;
+  const int outerBottom = (bottom + 1) / 2;
+  fill(0, 0, width, outerTop, COLOR_BTNSHADOW);
+  fill(0, 0, outerLeft, height, COLOR_BTNSHADOW);
+  fill(0, height - outerBottom, width, height, COLOR_BTNHIGHLIGHT);
+  fill(width - outerRight, 0, width, height, COLOR_BTNHIGHLIGHT);
+  fill(outerLeft, outerTop, width - outerRight, top, COLOR_3DDKSHADOW);
+  fill(outerLeft, outerTop, left, height - outerBottom, COLOR_3DDKSHADOW);
+  fill(outerLeft, height - bottom, width - outerRight, height - outerBottom, COLOR_3DLIGHT);
+  fill(width - right, outerTop, width - outerRight, height - outerBottom, COLOR_3DLIGHT);
 }
 
 LRESULT SurfaceWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -70,6 +143,14 @@ LRESULT SurfaceWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ERASEBKGND:
       return 1;  // the image covers the whole client area
+    case WM_NCCALCSIZE:
+      if (!shown_) break;
+      placeClientArea(reinterpret_cast<RECT*>(lParam)[0]);
+      return 0;
+    case WM_NCPAINT:
+      if (!shown_) break;
+      paintBorder();
+      return 0;
     case WM_SETCURSOR:
       if (pointer_ != nullptr && LOWORD(lParam) == HTCLIENT) {
         SetCursor(pointer_);
@@ -107,8 +188,14 @@ LRESULT SurfaceWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // pointer until the last button is let go, so moves and the release arrive
 // here also outside the surface, with negative coordinates on the left.
 void SurfaceWindow::mouse(MouseAction action, int16_t button, WPARAM keys, LPARAM position) {
-  const float x = static_cast<float>(GET_X_LPARAM(position));
-  const float y = static_cast<float>(GET_Y_LPARAM(position));
+  int shownX = GET_X_LPARAM(position);
+  int shownY = GET_Y_LPARAM(position);
+  if (shown_) {
+    shownX = shown_->designedX(shownX);
+    shownY = shown_->designedY(shownY);
+  }
+  const auto x = static_cast<float>(shownX);
+  const auto y = static_cast<float>(shownY);
   if (action == MouseAction::down) {
     if (GetFocus() != window_) SetFocus(window_);
     SetCapture(window_);
@@ -125,35 +212,42 @@ void SurfaceWindow::refresh() {
   show(client.get());
 }
 
-// A top-down 32-bit DIB: the image's own memory layout, shown in one call.
-void SurfaceWindow::show(HDC target) const {
+// A top-down 32-bit DIB: the image's own memory layout (or its blocks at
+// the display's scale), shown in one call.
+void SurfaceWindow::show(HDC target) {
+  const int width = shown_ ? shown_->width() : image_.width();
+  const int height = shown_ ? shown_->height() : image_.height();
+  const uint32_t* bits = shown_ ? shown_->present(image_).data() : image_.dibBits();
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = image_.width();
-  info.bmiHeader.biHeight = -image_.height();
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  SetDIBitsToDevice(target, 0, 0, static_cast<DWORD>(image_.width()),
-                    static_cast<DWORD>(image_.height()), 0, 0, 0,
-                    static_cast<UINT>(image_.height()), image_.dibBits(), &info, DIB_RGB_COLORS);
+  SetDIBitsToDevice(target, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                    static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS);
 }
 
-RECT SurfaceWindow::outer() const {
+// Read from the window itself, and taken back to designed pixels: each
+// shown edge maps back to the designed edge it came from.
+RECT SurfaceWindow::designedOuter() const {
   RECT area{design_.left, design_.top, design_.left + design_.width, design_.top + design_.height};
   if (window_ != nullptr && GetWindowRect(window_, &area)) {
     MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&area), 2);
+    area = RECT{scale_.toDesigned(area.left), scale_.toDesigned(area.top),
+                scale_.toDesigned(area.right), scale_.toDesigned(area.bottom)};
   }
   return area;
 }
 
 int SurfaceWindow::width() const {
-  const RECT area = outer();
+  const RECT area = designedOuter();
   return area.right - area.left;
 }
 
 int SurfaceWindow::height() const {
-  const RECT area = outer();
+  const RECT area = designedOuter();
   return area.bottom - area.top;
 }
 

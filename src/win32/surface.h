@@ -1,13 +1,17 @@
 #pragma once
 
 // A drawing surface: a child window with a sunken border whose client area
-// shows a PixelImage of the same size.
+// shows a PixelImage of the designed size, at the display's scale.
 
 #include <windows.h>
 
+#include <optional>
+
 #include "core/pixel_image.h"
+#include "shell/display_scale.h"
 #include "shell/layout.h"
 #include "shell/ports.h"
+#include "shell/scaled_surface.h"
 
 namespace tintwell::win32 {
 
@@ -17,7 +21,8 @@ enum class MouseAction { down, move, up };
 
 int16_t modifierMask();
 
-// Where a surface reports its pointer events, in client pixels.
+// Where a surface reports its pointer events, in designed pixels of its
+// drawing area.
 class SurfaceEvents {
  public:
   virtual void surfaceMouse(const SurfaceWindow& surface, MouseAction action, int16_t button,
@@ -36,14 +41,17 @@ class SurfaceWindow final : public Surface {
   static void registerClass(HINSTANCE instance);
   // Creates the child window; its client area must match the image.
   HWND create(HWND parent, HINSTANCE instance);
+  // Places the surface for the display's scale: its designed place scaled,
+  // its border as wide as the scaled design leaves, its pointer drawn for it.
+  void setScale(const DisplayScale& scale);
 
   const layout::ControlDesign& design() const { return design_; }
   HWND handle() const { return window_; }
 
   PixelImage& image() override { return image_; }
   void refresh() override;
-  int left() const override { return outer().left; }
-  int top() const override { return outer().top; }
+  int left() const override { return designedOuter().left; }
+  int top() const override { return designedOuter().top; }
   int width() const override;
   int height() const override;
   int scaleWidth() const override;
@@ -52,15 +60,22 @@ class SurfaceWindow final : public Surface {
  private:
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void mouse(MouseAction action, int16_t button, WPARAM keys, LPARAM position);
-  void show(HDC target) const;
-  RECT outer() const;  // in the parent's client pixels
+  void show(HDC target);
+  void loadPointer();
+  Box designedBox(int inset) const;  // the design's place, shrunk by inset on each side
+  void placeClientArea(RECT& window) const;
+  void paintBorder() const;
+  RECT designedOuter() const;  // in the parent's client area, designed pixels
   int inScaleUnit(int pixels) const;
 
   const layout::ControlDesign& design_;
   SurfaceEvents& events_;
   PixelImage image_;
   HWND window_ = nullptr;
+  HINSTANCE instance_ = nullptr;
   HCURSOR pointer_ = nullptr;
+  DisplayScale scale_{kDesignDpi};
+  std::optional<ScaledSurface> shown_;  // only at another scale than designed
 };
 
 }  // namespace tintwell::win32

@@ -17,7 +17,7 @@ bool inRange(int id, int first, int count) {
 }  // namespace
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  const Point point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const Point point = designedPoint(lParam);
   switch (message) {
     case WM_COMMAND:
       onCommand(LOWORD(wParam), HIWORD(wParam));
@@ -58,6 +58,11 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ERASEBKGND:
       return 1;  // painting covers the whole client area
+    case WM_DPICHANGED:
+      // The new DPI is in both halves of wParam; lParam points at the place
+      // the system suggests, which the handler reads before returning.
+      applyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_CLOSE:
       onClose();
       return 0;

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "win32/dpi.h"
 #include "win32/resource.h"
 #include "win32/text.h"
 
@@ -74,6 +75,11 @@ RECT WindowlessControl::bounds() const {
   return RECT{left_, top_, left_ + width_, top_ + height_};
 }
 
+RECT WindowlessControl::shownBounds() const {
+  const Box shown = layer_.scale().toPhysical(Box{left_, top_, left_ + width_, top_ + height_});
+  return RECT{shown.left, shown.top, shown.right, shown.bottom};
+}
+
 void WindowlessControl::place(int left, int top, int width, int height) {
   // The strip puts its arrows in place on every redraw, mostly where they are.
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
@@ -96,7 +102,7 @@ void WindowlessControl::repaint() const {
 }
 
 void FilledRectangle::paint(HDC target) const {
-  const RECT area = bounds();
+  const RECT area = shownBounds();
   const Brush brush(CreateSolidBrush(colorOf(design().backColor)));
   FillRect(target, &area, brush.get());
 }
@@ -125,7 +131,9 @@ void WindowlessLabel::setFontUnderline(bool underline) {
 }
 
 // A label that sizes itself takes the extent of its text in its own font and
-// keeps the edge it is aligned to: a right-aligned one grows to the left.
+// keeps the edge it is aligned to: a right-aligned one grows to the left. At
+// another scale it takes the fewest designed pixels whose shown place holds
+// the text.
 void WindowlessLabel::fitToText() {
   if (!design().autoSize) return;
   const MemoryDc measure(nullptr);
@@ -135,12 +143,23 @@ void WindowlessLabel::fitToText() {
   GetTextExtentPoint32W(measure.get(), text.c_str(), static_cast<int>(text.size()), &extent);
   TEXTMETRICW metrics{};
   GetTextMetricsW(measure.get(), &metrics);
-  const bool right = design().alignment == layout::Alignment::right;
-  place(right ? left_ + width_ - extent.cx : left_, top_, extent.cx, metrics.tmHeight);
+  const DisplayScale& scale = layer().scale();
+  const auto designedSpan = [&scale](int from, int shownLength) {
+    return shownLength <= 0 ? 0
+                            : scale.toDesigned(scale.toPhysical(from) + shownLength - 1) + 1 - from;
+  };
+  const int height = designedSpan(top_, metrics.tmHeight);
+  if (design().alignment == layout::Alignment::right) {
+    const int right = left_ + width_;
+    const int left = extent.cx <= 0 ? right : scale.toDesigned(scale.toPhysical(right) - extent.cx);
+    place(left, top_, right - left, height);
+  } else {
+    place(left_, top_, designedSpan(left_, extent.cx), height);
+  }
 }
 
 void WindowlessLabel::paint(HDC target) const {
-  RECT area = bounds();
+  RECT area = shownBounds();
   const Brush back(CreateSolidBrush(colorOf(design().backColor)));
   FillRect(target, &area, back.get());
   const SelectedObject font(target, layer().font(design().font, underline_));
@@ -155,24 +174,41 @@ void WindowlessLabel::paint(HDC target) const {
 // ---- WindowlessPicture -------------------------------------------------
 
 WindowlessPicture::WindowlessPicture(WindowlessLayer& layer, const layout::ControlDesign& design)
-    : WindowlessControl(layer, design), keyed_(false) {
-  if (const ArtResource* resource = resourceOf(design.art)) {
-    art_ = Bitmap(
-        static_cast<HBITMAP>(LoadImageW(layer.instance(), MAKEINTRESOURCEW(resource->resourceId),
-                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    keyed_ = resource->keyed;
-  }
+    : WindowlessControl(layer, design) {
+  rescale();
 }
 
+// The drawing made for the nearest scale, not the 100 % one stretched.
+void WindowlessPicture::rescale() {
+  const ArtResource* resource = resourceOf(design().art);
+  if (resource == nullptr) return;
+  const int id = resource->resourceId + IDB_SCALE_STEP * pictureScaleIndex(layer().scale().dpi());
+  art_ = Bitmap(static_cast<HBITMAP>(
+      LoadImageW(layer().instance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+  BITMAP info{};
+  artSize_ = GetObjectW(art_.get(), sizeof info, &info) != 0 ? SIZE{info.bmWidth, info.bmHeight}
+                                                             : SIZE{width_, height_};
+  keyed_ = resource->keyed;
+}
+
+// Where the place shown differs from the drawing by a pixel or so (scales
+// between those drawn, or edges rounded apart), the nearest pixels fill it.
 void WindowlessPicture::paint(HDC target) const {
   if (art_.get() == nullptr) return;
+  const RECT area = shownBounds();
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
   const MemoryDc source(target);
   const SelectedObject selected(source.get(), art_.get());
   if (keyed_) {
-    TransparentBlt(target, left_, top_, width_, height_, source.get(), 0, 0, width_, height_,
-                   kTransparentKey);
+    TransparentBlt(target, area.left, area.top, width, height, source.get(), 0, 0, artSize_.cx,
+                   artSize_.cy, kTransparentKey);
+  } else if (width == artSize_.cx && height == artSize_.cy) {
+    BitBlt(target, area.left, area.top, width, height, source.get(), 0, 0, SRCCOPY);
   } else {
-    BitBlt(target, left_, top_, width_, height_, source.get(), 0, 0, SRCCOPY);
+    SetStretchBltMode(target, COLORONCOLOR);
+    StretchBlt(target, area.left, area.top, width, height, source.get(), 0, 0, artSize_.cx,
+               artSize_.cy, SRCCOPY);
   }
 }
 
@@ -210,10 +246,16 @@ WindowlessPicture& WindowlessLayer::picture(std::string_view name) {
   return dynamic_cast<WindowlessPicture&>(find(name));
 }
 
+void WindowlessLayer::setScale(const DisplayScale& scale) {
+  scale_ = scale;
+  for (const auto& control : controls_) control->rescale();
+  if (host_ != nullptr) InvalidateRect(host_, nullptr, FALSE);
+}
+
 void WindowlessLayer::paint(HDC target, const RECT& area) const {
   for (const auto& control : controls_) {
     RECT overlap{};
-    const RECT bounds = control->bounds();
+    const RECT bounds = control->shownBounds();
     if (control->isVisible() && IntersectRect(&overlap, &bounds, &area)) control->paint(target);
   }
 }
@@ -225,8 +267,12 @@ ControlPlace WindowlessLayer::place(size_t order) const {
                       control.isVisible()};
 }
 
-void WindowlessLayer::invalidate(const RECT& area) const {
-  if (host_ != nullptr) InvalidateRect(host_, &area, FALSE);
+void WindowlessLayer::invalidate(const RECT& designedArea) const {
+  if (host_ == nullptr) return;
+  const Box shown = scale_.toPhysical(
+      Box{designedArea.left, designedArea.top, designedArea.right, designedArea.bottom});
+  const RECT area{shown.left, shown.top, shown.right, shown.bottom};
+  InvalidateRect(host_, &area, FALSE);
 }
 
 }  // namespace tintwell::win32

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/display_scale.h"
 #include "shell/layout.h"
 #include "shell/pointer_router.h"
 #include "shell/ports.h"
@@ -30,10 +31,13 @@ class WindowlessControl {
   WindowlessControl& operator=(const WindowlessControl&) = delete;
 
   const layout::ControlDesign& design() const { return design_; }
-  RECT bounds() const;
+  RECT bounds() const;       // designed pixels
+  RECT shownBounds() const;  // the window's pixels at the display's scale
   bool isVisible() const { return visible_; }
 
   virtual void paint(HDC target) const = 0;
+  // The display's scale changed: take new fonts and pictures.
+  virtual void rescale() {}
 
  protected:
   // Moves or resizes the control, repainting where it was and where it is.
@@ -68,6 +72,7 @@ class WindowlessLabel final : public WindowlessControl, public Label {
   void setForeColor(PackedColor color) override;
   void setFontUnderline(bool underline) override;
   void paint(HDC target) const override;
+  void rescale() override { fitToText(); }
 
  private:
   void fitToText();
@@ -89,10 +94,12 @@ class WindowlessPicture final : public WindowlessControl, public Picture {
   bool visible() const override { return isVisible(); }
   void setVisible(bool visible) override { show(visible); }
   void paint(HDC target) const override;
+  void rescale() override;
 
  private:
-  Bitmap art_;
-  bool keyed_;
+  Bitmap art_;  // drawn for the display's scale
+  SIZE artSize_{};
+  bool keyed_ = false;
 };
 
 class WindowlessLayer final : public ControlPlaces {
@@ -103,15 +110,19 @@ class WindowlessLayer final : public ControlPlaces {
 
   // The window that shows the layer; repaints go there once it is set.
   void attach(HWND host) { host_ = host; }
+  // Controls keep their designed places; they are shown at the display's scale.
+  void setScale(const DisplayScale& scale);
+  const DisplayScale& scale() const { return scale_; }
 
   WindowlessLabel& label(std::string_view name);
   WindowlessPicture& picture(std::string_view name);
 
-  // Paints the controls that reach into the area, back to front.
+  // Paints the controls that reach into the area (the window's pixels),
+  // back to front.
   void paint(HDC target, const RECT& area) const;
   ControlPlace place(size_t order) const override;
 
-  void invalidate(const RECT& area) const;
+  void invalidate(const RECT& designedArea) const;
   HFONT font(const layout::FontDesign& design, bool underline) {
     return fonts_.get(design, underline);
   }
@@ -122,6 +133,7 @@ class WindowlessLayer final : public ControlPlaces {
 
   HINSTANCE instance_;
   FontCache& fonts_;
+  DisplayScale scale_{kDesignDpi};
   HWND host_ = nullptr;
   std::vector<std::unique_ptr<WindowlessControl>> controls_;  // back to front
 };

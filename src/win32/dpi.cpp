@@ -1,0 +1,65 @@
+#include "win32/dpi.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "shell/display_scale.h"
+#include "win32/handles.h"
+
+namespace tintwell::win32 {
+
+namespace {
+
+// The scales the pictures are drawn at, in per cent (tools/pictures).
+constexpr std::array<int, 7> kPictureScales = {100, 125, 150, 175, 200, 250, 300};
+constexpr int kPerCent = 100;
+
+template <typename Function>
+Function user32Function(const char* name) {
+  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  if (user32 == nullptr) return nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name)));
+}
+
+int systemDpi() {
+  const WindowDc screen(nullptr, WindowDc::Area::client);
+  const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+  return dpi > 0 ? dpi : kDesignDpi;
+}
+
+}  // namespace
+
+int dpiOfWindow(HWND window) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = user32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+  if (getDpiForWindow != nullptr) {
+    const auto dpi = static_cast<int>(getDpiForWindow(window));
+    if (dpi > 0) return dpi;
+  }
+  return systemDpi();
+}
+
+RECT frameForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) {
+  using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = user32Function<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+  RECT frame{0, 0, clientWidth, clientHeight};
+  if (adjustForDpi == nullptr || !adjustForDpi(&frame, style, FALSE, exStyle, dpi)) {
+    frame = RECT{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  }
+  return frame;
+}
+
+int pictureScaleIndex(int dpi) {
+  const int scale = dpi * kPerCent / kDesignDpi;
+  int nearest = 0;
+  for (int index = 1; index < static_cast<int>(kPictureScales.size()); ++index) {
+    if (std::abs(kPictureScales[static_cast<size_t>(index)] - scale) <
+        std::abs(kPictureScales[static_cast<size_t>(nearest)] - scale)) {
+      nearest = index;
+    }
+  }
+  return nearest;
+}
+
+}  // namespace tintwell::win32
