@@ -39,17 +39,6 @@ int dpiOfWindow(HWND window) {
   return systemDpi();
 }
 
-RECT frameForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) {
-  using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static const auto adjustForDpi = user32Function<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
-  RECT frame{0, 0, clientWidth, clientHeight};
-  if (adjustForDpi == nullptr || !adjustForDpi(&frame, style, FALSE, exStyle, dpi)) {
-    frame = RECT{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  }
-  return frame;
-}
-
 int pictureScaleIndex(int dpi) {
   const int scale = dpi * kPerCent / kDesignDpi;
   int nearest = 0;

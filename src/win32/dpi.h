@@ -11,10 +11,6 @@ namespace tintwell::win32 {
 // cannot tell per monitor.
 int dpiOfWindow(HWND window);
 
-// The outer rectangle, at the origin, of a window whose client area has the
-// given size, with the caption and borders the system draws at that DPI.
-RECT frameForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi);
-
 // Which of the stored drawings of a picture suits a DPI: the index of the
 // nearest of the scales they are drawn at (100 % is 0).
 int pictureScaleIndex(int dpi);

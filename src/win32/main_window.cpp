@@ -149,12 +149,16 @@ void MainWindow::applyDpi(int dpi, const RECT* suggested) {
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  // The suggestion scales the frame as the system sees it; the client area
-  // must be the designed one scaled, whatever the frame.
-  const RECT frame =
-      frameForClient(scale_.toPhysical(layout::kClientWidth),
-                     scale_.toPhysical(layout::kClientHeight), kWindowStyle, kWindowExStyle, dpi);
-  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+  // The client area must be the designed one scaled, whatever frame the
+  // system draws now: the frame is measured rather than assumed.
+  RECT outer{};
+  RECT client{};
+  GetWindowRect(window_, &outer);
+  GetClientRect(window_, &client);
+  const int frameWidth = (outer.right - outer.left) - client.right;
+  const int frameHeight = (outer.bottom - outer.top) - client.bottom;
+  SetWindowPos(window_, nullptr, 0, 0, scale_.toPhysical(layout::kClientWidth) + frameWidth,
+               scale_.toPhysical(layout::kClientHeight) + frameHeight,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
   InvalidateRect(window_, nullptr, FALSE);
 }

@@ -39,6 +39,7 @@ class MainWindow final : public FormWindow,
   bool open(int showCommand);
   // The message loop; returns the exit code.
   int run();
+  HWND handle() const { return window_; }
 
   // FormWindow.
   std::string caption() const override;
