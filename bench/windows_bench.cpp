@@ -12,12 +12,16 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/mod_color.h"
 #include "core/rounding.h"
 #include "fakes/headless_window.h"
 #include "picker/picker_math.h"
+#include "shell/display_scale.h"
+#include "shell/layout.h"
+#include "shell/scaled_surface.h"
 #include "win32/handles.h"
 
 namespace tintwell {
@@ -138,6 +142,44 @@ void addDrawingRows(std::vector<Row>& rows) {
   rows.push_back({"refreshInputs", secondsPerCall([&] { window.form.refreshInputs(-1); }), ""});
 }
 
+// The matrix shown on a memory bitmap at 100 % (the image as it is) and at
+// other scales (blocks of whole pixels worked out, then one blit).
+void addPresentationRows(std::vector<Row>& rows) {
+  auto& window = startedWindow();
+  const PixelImage& image = window.imgMatrix.image();
+  const layout::ControlDesign& matrix = *layout::findControl("imgMatrix");
+  const Box inner{matrix.left + kSurfaceBorder, matrix.top + kSurfaceBorder,
+                  matrix.left + matrix.width - kSurfaceBorder,
+                  matrix.top + matrix.height - kSurfaceBorder};
+  const win32::WindowDc screen(nullptr, win32::WindowDc::Area::client);
+  const win32::MemoryDc memory(screen.get());
+  constexpr int kLargest = 3 * kSurfaceSide;
+  const win32::Bitmap bitmap(CreateCompatibleBitmap(screen.get(), kLargest, kLargest));
+  const win32::SelectedObject selected(memory.get(), bitmap.get());
+  const auto blit = [&memory](int width, int height, const uint32_t* bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(memory.get(), 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0,
+                      0, 0, static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS);
+  };
+  rows.push_back({"show matrix at 100 %",
+                  secondsPerCall([&] { blit(image.width(), image.height(), image.dibBits()); }),
+                  ""});
+  for (const auto& [name, dpi] :
+       {std::pair{"show matrix at 150 %", 144}, std::pair{"show matrix at 200 %", 192}}) {
+    ScaledSurface shown(DisplayScale(dpi), inner);
+    rows.push_back({name, secondsPerCall([&] {
+                      blit(shown.width(), shown.height(), shown.present(image).data());
+                    }),
+                    "show matrix at 100 %"});
+  }
+}
+
 // Rounding a million halves: the C runtime's nearbyint against ours.
 void addRoundingRows(std::vector<Row>& rows) {
   constexpr int kValues = 1 << 20;
@@ -166,6 +208,7 @@ int main() {
   using tintwell::Row;
   std::vector<Row> rows;
   tintwell::addDrawingRows(rows);
+  tintwell::addPresentationRows(rows);
   tintwell::addRoundingRows(rows);
   std::printf("%-28s %14s   %s\n", "benchmark", "time", "ratio to baseline");
   for (const Row& row : rows) {
