@@ -160,6 +160,11 @@ void MainWindow::applyDpi(int dpi, const RECT* suggested) {
   SetWindowPos(window_, nullptr, 0, 0, scale_.toPhysical(layout::kClientWidth) + frameWidth,
                scale_.toPhysical(layout::kClientHeight) + frameHeight,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  // The icon file holds the sizes each scale asks for; none is stretched.
+  SendMessageW(window_, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(loadIcon(instance_, scale_.toPhysical(kSmallIconSize))));
+  SendMessageW(window_, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(loadIcon(instance_, scale_.toPhysical(kLargeIconSize))));
   InvalidateRect(window_, nullptr, FALSE);
 }
 
