@@ -1,6 +1,5 @@
 #include "patches_process.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "environment.h"
@@ -12,13 +11,6 @@ namespace {
 
 constexpr UINT kTerminatedExitCode = 1;
 constexpr DWORD kExitWaitMs = 10'000;
-
-std::wstring hexText(const Rgb& color) {
-  constexpr size_t kDigits = 7;  // six and the terminator
-  char text[kDigits];
-  std::snprintf(text, sizeof text, "%02x%02x%02x", color.red, color.green, color.blue);
-  return win32::toWide(text);
-}
 
 // Kills the patches when the harness dies half-way.
 win32::KernelHandle killOnCloseJob() {
@@ -48,11 +40,27 @@ std::string ColorPatches::show(POINT topLeft, int size, const std::vector<Rgb>& 
   close();
   topLeft_ = topLeft;
   size_ = size;
+  checker_ = false;
   colors_ = colors;
+  std::wstring arguments;
+  for (const Rgb& color : colors) arguments += L" " + win32::toWide(hexText(color));
+  return start(arguments);
+}
+
+std::string ColorPatches::showChecker(POINT topLeft, int size, const Rgb& even, const Rgb& odd) {
+  close();
+  topLeft_ = topLeft;
+  size_ = size;
+  checker_ = true;
+  colors_ = {even, odd};
+  return start(L" checker " + win32::toWide(hexText(even)) + L" " + win32::toWide(hexText(odd)));
+}
+
+std::string ColorPatches::start(const std::wstring& arguments) {
   const std::filesystem::path program = patchesProgramPath();
-  std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::to_wstring(topLeft.x) +
-                             L" " + std::to_wstring(topLeft.y) + L" " + std::to_wstring(size);
-  for (const Rgb& color : colors) commandLine += L" " + hexText(color);
+  std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::to_wstring(topLeft_.x) +
+                             L" " + std::to_wstring(topLeft_.y) + L" " + std::to_wstring(size_) +
+                             arguments;
 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -78,6 +86,11 @@ POINT ColorPatches::centreOf(size_t index) const {
 }
 
 bool ColorPatches::onScreen() const {
+  if (checker_) {
+    const Screenshot corner =
+        Screenshot::capture({topLeft_.x, topLeft_.y, topLeft_.x + 2, topLeft_.y + 1});
+    return corner.pixel(0, 0) == colors_[0] && corner.pixel(1, 0) == colors_[1];
+  }
   for (size_t index = 0; index < colors_.size(); ++index) {
     const POINT centre = centreOf(index);
     const Screenshot spot = Screenshot::capture({centre.x, centre.y, centre.x + 1, centre.y + 1});

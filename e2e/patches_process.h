@@ -24,17 +24,22 @@ class ColorPatches {
   // Shows the colours left to right from the top-left corner and waits until
   // the screen holds them. On failure the reason, else an empty text.
   std::string show(POINT topLeft, int size, const std::vector<Rgb>& colors);
+  // One square patch whose screen pixels alternate as on a chessboard: the
+  // first colour where x + y is even.
+  std::string showChecker(POINT topLeft, int size, const Rgb& even, const Rgb& odd);
   // Centre of a patch on the screen.
   POINT centreOf(size_t index) const;
   void close();
 
  private:
+  std::string start(const std::wstring& arguments);
   bool onScreen() const;
 
   win32::KernelHandle job_;
   win32::KernelHandle process_;
   POINT topLeft_{};
   int size_ = 0;
+  bool checker_ = false;
   std::vector<Rgb> colors_;
 };
 

@@ -1,5 +1,6 @@
 #include "registry.h"
 
+#include <cstring>
 #include <utility>
 
 #include "win32/handles.h"
@@ -86,6 +87,25 @@ bool writeUserValue(const std::wstring& path, const std::wstring& name, const St
 bool deleteUserValue(const std::wstring& path, const std::wstring& name) {
   const LSTATUS status = RegDeleteKeyValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str());
   return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+StoredValue dwordValue(DWORD value) {
+  StoredValue stored{REG_DWORD, std::vector<uint8_t>(sizeof value)};
+  std::memcpy(stored.bytes.data(), &value, sizeof value);
+  return stored;
+}
+
+UserValueGuard::UserValueGuard(std::wstring path, std::wstring name, const StoredValue& value)
+    : path_(std::move(path)), name_(std::move(name)), previous_(readUserValue(path_, name_)) {
+  written_ = writeUserValue(path_, name_, value);
+}
+
+UserValueGuard::~UserValueGuard() {
+  if (previous_) {
+    writeUserValue(path_, name_, *previous_);
+  } else {
+    deleteUserValue(path_, name_);
+  }
 }
 
 }  // namespace tintwell::e2e

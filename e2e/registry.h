@@ -28,6 +28,7 @@ bool deleteUserKey(const std::wstring& path);
 std::optional<StoredValue> readUserValue(const std::wstring& path, const std::wstring& name);
 bool writeUserValue(const std::wstring& path, const std::wstring& name, const StoredValue& value);
 bool deleteUserValue(const std::wstring& path, const std::wstring& name);
+StoredValue dwordValue(DWORD value);
 
 // Keeps the user's own settings safe while tests overwrite them: copies them
 // aside on construction and puts them back on destruction. A copy left by a
@@ -46,6 +47,24 @@ class UserSettingsGuard {
   std::wstring savedKey_;
   std::wstring savedCopy_;
   bool saved_ = false;
+};
+
+// One value of the user's, such as a system setting, changed for a test and
+// put back as it was (or removed, when there was none) however the test ends.
+class UserValueGuard {
+ public:
+  UserValueGuard(std::wstring path, std::wstring name, const StoredValue& value);
+  UserValueGuard(const UserValueGuard&) = delete;
+  UserValueGuard& operator=(const UserValueGuard&) = delete;
+  ~UserValueGuard();
+
+  bool written() const { return written_; }
+
+ private:
+  std::wstring path_;
+  std::wstring name_;
+  std::optional<StoredValue> previous_;
+  bool written_ = false;
 };
 
 }  // namespace tintwell::e2e

@@ -1,6 +1,7 @@
 #include "screen.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 
 #include "win32/handles.h"
@@ -37,6 +38,13 @@ BITMAPINFOHEADER topDownHeader(int width, int height) {
 std::ostream& operator<<(std::ostream& out, const Rgb& color) {
   return out << "RGB(" << int{color.red} << ", " << int{color.green} << ", " << int{color.blue}
              << ")";
+}
+
+std::string hexText(const Rgb& color) {
+  constexpr size_t kDigits = 7;  // six and the terminator
+  char text[kDigits];
+  std::snprintf(text, sizeof text, "%02x%02x%02x", color.red, color.green, color.blue);
+  return text;
 }
 
 Screenshot Screenshot::capture(const RECT& area) {

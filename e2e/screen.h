@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace tintwell::e2e {
@@ -18,6 +19,8 @@ struct Rgb {
   bool operator==(const Rgb&) const = default;
 };
 std::ostream& operator<<(std::ostream& out, const Rgb& color);
+// Six lower-case hex digits, red first, as the hex field shows a colour.
+std::string hexText(const Rgb& color);
 
 class Screenshot {
  public:

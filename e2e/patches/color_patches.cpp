@@ -1,8 +1,10 @@
 // A window of known colours for the sampler to read: a row of square patches
 // at a given place on the screen, shown until the program is ended. With the
 // colour "cycle", one patch that takes a new colour every few milliseconds,
-// so that every sample of a sampler differs from the one before.
-// Usage: tintwell_patches LEFT TOP SIZE (RRGGBB [RRGGBB ...] | cycle)
+// so that every sample of a sampler differs from the one before. With
+// "checker", one patch whose pixels alternate between two colours as on a
+// chessboard, one screen pixel each, at any display scale.
+// Usage: tintwell_patches LEFT TOP SIZE (RRGGBB [RRGGBB ...] | cycle | checker RRGGBB RRGGBB)
 
 #include <windows.h>
 
@@ -14,6 +16,7 @@ namespace {
 
 struct Patches {
   int size = 0;
+  bool checker = false;
   std::vector<COLORREF> colors;
 };
 
@@ -29,6 +32,13 @@ LRESULT CALLBACK patchesProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   if (message == WM_PAINT) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window, &paint);
+    if (patches.checker) {
+      for (int y = 0; y < patches.size; ++y) {
+        for (int x = 0; x < patches.size; ++x) SetPixelV(dc, x, y, patches.colors[(x + y) % 2]);
+      }
+      EndPaint(window, &paint);
+      return 0;
+    }
     for (size_t index = 0; index < patches.colors.size(); ++index) {
       const int left = static_cast<int>(index) * patches.size;
       const RECT area{left, 0, left + patches.size, patches.size};
@@ -64,11 +74,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   constexpr int kFirstColor = 4;
   if (arguments == nullptr || count <= kFirstColor) return 2;
+  // Its own pixels are the screen's, unscaled whatever the display's scale.
+  SetProcessDPIAware();
   const int left = std::wcstol(arguments[1], nullptr, 10);
   const int top = std::wcstol(arguments[2], nullptr, 10);
   patches.size = std::wcstol(arguments[3], nullptr, 10);
   const bool cycle = std::wcscmp(arguments[kFirstColor], L"cycle") == 0;
-  for (int index = kFirstColor; index < count; ++index) {
+  patches.checker = std::wcscmp(arguments[kFirstColor], L"checker") == 0;
+  for (int index = kFirstColor + (patches.checker ? 1 : 0); index < count; ++index) {
     patches.colors.push_back(cycle ? RGB(0, 0, 0) : fromHex(arguments[index]));
   }
   LocalFree(arguments);
@@ -79,7 +92,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   windowClass.lpszClassName = L"TintwellColourPatches";
   windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   RegisterClassW(&windowClass);
-  const int width = patches.size * static_cast<int>(patches.colors.size());
+  const int width =
+      patches.checker ? patches.size : patches.size * static_cast<int>(patches.colors.size());
   // Never activated: the colour chooser keeps the keyboard while it samples.
   const HWND window =
       CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
