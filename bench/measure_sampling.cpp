@@ -5,7 +5,8 @@
 // the process's CPU use, the time from start to the first painted fields, its
 // private memory before and after, and the exe's size; and each as a ratio to
 // its floor measured in the same run (bench/floors.cpp): a bare program's
-// screen read, and a bare window's start-up and memory.
+// screen read, and a bare window's start-up and memory. Last, the changing
+// colour once more with the display at 200 %.
 
 #include <windows.h>
 
@@ -21,6 +22,7 @@
 #include "held_input.h"
 #include "input.h"
 #include "process_watch.h"
+#include "registry.h"
 #include "shell/layout.h"
 #include "win32/handles.h"
 
@@ -37,6 +39,7 @@ constexpr int kPatchSize = 64;
 constexpr int kStillPatchLeft = kPatchLeft + 2 * kPatchSize;
 constexpr const wchar_t* kStillPatchColor = L"3c6e91";
 constexpr const wchar_t* kFloorClass = L"TintwellFloor";
+constexpr DWORD kDoubleScaleDpi = 192;
 constexpr double kBytesPerMegabyte = 1024.0 * 1024.0;
 constexpr double kHundredNanosecondsPerSecond = 1e7;
 
@@ -178,6 +181,26 @@ Sampling holdShiftOver(HANDLE process, HWND hexField, POINT point) {
   return sampling;
 }
 
+// The program started afresh with the display at 200 %, SHIFT held over the
+// changing colour: CPU a tick.
+double cpuPerTickAtDoubleScale(const std::filesystem::path& program, POINT overCycling) {
+  const e2e::UserValueGuard dpi(e2e::kDesktopKey, e2e::kLogPixelsValue,
+                                e2e::dwordValue(kDoubleScaleDpi));
+  e2e::TintwellProcess app;
+  if (!dpi.written() || !app.start(program).empty()) return 0;
+  const HWND hexField = app.control(layout::txtInpId(kHexField));
+  e2e::waitUntil([&] { return e2e::controlText(hexField) == "ff0000"; }, e2e::kStartLimit);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(app.window(), &processId);
+  const win32::KernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
+  std::this_thread::sleep_for(kSettling);
+  e2e::bringToFront(app.window());
+  const Sampling changing = holdShiftOver(process.get(), hexField, overCycling);
+  app.requestClose();
+  app.waitForExit(e2e::kReactionLimit);
+  return changing.changes ? changing.cpu / changing.changes : 0.0;
+}
+
 void printRow(const char* measure, double value, const char* unit, double floor,
               const char* target) {
   std::printf("%-40s %9.2f %-3s %9.2fx  %s\n", measure, value, unit, floor > 0 ? value / floor : 0,
@@ -229,6 +252,8 @@ int main() {
   app.requestClose();
   app.waitForExit(e2e::kReactionLimit);
 
+  const double cpuPerDoubleScaleTick = cpuPerTickAtDoubleScale(program, overCycling);
+
   const double ticksPerSecond = changing.changes / changing.wall;
   const double cpuPerNewTick = changing.changes ? changing.cpu / changing.changes : 0.0;
   const double unchangedTicks = readFloor.readsPerSecond * unchanged.wall;
@@ -242,6 +267,8 @@ int main() {
   printRow("CPU per tick, a new colour", 1000.0 * cpuPerNewTick, "ms", floorMs, "at most 5x");
   printRow("CPU per tick, the same colour", 1000.0 * cpuPerSameTick, "ms", floorMs, "at most 1.3x");
   printRow("floor: a bare 1 x 1 screen read", floorMs, "ms", floorMs, "");
+  printRow("CPU per tick, a new colour, at 200 %", 1000.0 * cpuPerDoubleScaleTick, "ms",
+           1000.0 * cpuPerNewTick, "at most 1.5x the tick at 100 %");
   printRow("start to first painted fields", startSeconds, "s", windowFloor.startSeconds,
            "at most 1.3x");
   printRow("floor: a bare window's first paint", windowFloor.startSeconds, "s",

@@ -26,8 +26,6 @@ namespace tintwell::e2e {
 namespace {
 
 // Where Wine takes the display's dots per inch from, as each program starts.
-constexpr const wchar_t* kDesktopKey = L"Control Panel\\Desktop";
-constexpr const wchar_t* kLogPixelsValue = L"LogPixels";
 
 // A press that never shows in the field is reported; after a few of them the
 // rest of a pass is not waited for.

@@ -49,6 +49,11 @@ class UserSettingsGuard {
   bool saved_ = false;
 };
 
+// Where Wine and Windows keep the display's DPI (a REG_DWORD), read as a
+// program starts.
+inline constexpr const wchar_t* kDesktopKey = L"Control Panel\\Desktop";
+inline constexpr const wchar_t* kLogPixelsValue = L"LogPixels";
+
 // One value of the user's, such as a system setting, changed for a test and
 // put back as it was (or removed, when there was none) however the test ends.
 class UserValueGuard {
