@@ -25,8 +25,6 @@
 namespace tintwell::e2e {
 namespace {
 
-// Where Wine takes the display's dots per inch from, as each program starts.
-
 // A press that never shows in the field is reported; after a few of them the
 // rest of a pass is not waited for.
 constexpr int kMissesReported = 3;
