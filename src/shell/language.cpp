@@ -9,13 +9,6 @@ namespace tintwell {
 
 namespace {
 
-struct Captions {
-  const char* title;
-  const char* samplingHint;
-  const char* qualityLabel;
-  std::array<const char*, 3> qualities;  // High, Medium, Low
-};
-
 constexpr Captions kEnglish = {
     "Tintwell",
     "press or hold SHIFT key to get color from below the cursor",
@@ -33,6 +26,10 @@ constexpr Captions kHungarian = {
 
 }  // namespace
 
+const Captions& captionsFor(int32_t code) {
+  return code != kLanguageHungarian ? kEnglish : kHungarian;
+}
+
 // The quality index is held across the rebuild of the list, so a switch keeps
 // the user's choice.
 void frmColor::applyLanguage(int32_t code) {
@@ -40,7 +37,7 @@ void frmColor::applyLanguage(int32_t code) {
   const int heldIndex = cmbQuality().listIndex();
   cmbQuality().clear();
 
-  const Captions& captions = iLanguage != kLanguageHungarian ? kEnglish : kHungarian;
+  const Captions& captions = captionsFor(iLanguage);
   form().setCaption(captions.title);
   lblTintwell().setCaption(captions.samplingHint);
   lblQuality().setCaption(captions.qualityLabel);

@@ -2,8 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
+#include "shell/display_scale.h"
+#include "shell/language.h"
+#include "shell/maker.h"
+#include "shell/mod_rigbox_common.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 #include "win32/windowless.h"
 
 namespace tintwell::win32 {
@@ -87,6 +95,53 @@ TEST_F(WindowlessTest, AFixedLabelKeepsItsDesignedSize) {
   homepage.setFontUnderline(true);
   const RECT after = homepage.bounds();
   EXPECT_TRUE(EqualRect(&designed, &after));
+}
+
+// Each label's caption, in both languages, as much of it shown at every
+// display scale as at 100 %: the lines DrawText breaks it into, in the font
+// made for the DPI, fit the label's scaled place wherever they fit at 100 %.
+TEST_F(WindowlessTest, CaptionsInBothLanguagesAreNoMoreCutAtAnyScaleThanAtTheDesignedOne) {
+  const auto linesShown = [this](const char* name, const std::string& caption) {
+    WindowlessLabel& label = layer.label(name);
+    label.setCaption(caption);
+    const RECT shown = label.shownBounds();
+    const MemoryDc measure(nullptr);
+    const SelectedObject font(measure.get(), fonts.get(label.design().font, false));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(measure.get(), &metrics);
+    RECT needed = shown;
+    std::wstring text = toWide(caption);
+    DrawTextW(measure.get(), text.data(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    const bool fitsAcross = needed.right - needed.left <= shown.right - shown.left;
+    const LONG lineHeight = std::max<LONG>(1, metrics.tmHeight);
+    const LONG linesNeeded = (needed.bottom - needed.top) / lineHeight;
+    const LONG linesRoom = (shown.bottom - shown.top) / lineHeight;
+    return std::pair{fitsAcross, std::min(linesNeeded, linesRoom)};
+  };
+  for (const int language : {kLanguageEnglish, kLanguageHungarian}) {
+    const Captions& captions = captionsFor(language);
+    const std::pair<const char*, std::string> labels[] = {
+        {"lblTitle", captions.title},           {"lblQuality", captions.qualityLabel},
+        {"lblTintwell", captions.samplingHint}, {"lblVersion", "v1.3.0"},
+        {"lblHomepage", kHomepageText},         {"Label10", kMakerCredit},
+    };
+    for (const auto& [name, caption] : labels) {
+      fonts.setDpi(kDesignDpi);
+      layer.setScale(DisplayScale(kDesignDpi));
+      const auto designed = linesShown(name, caption);
+      for (const int dpi : {120, 144, 168, 192, 240}) {
+        SCOPED_TRACE(std::string(name) + " at " + std::to_string(dpi) + " DPI: " + caption);
+        fonts.setDpi(dpi);
+        layer.setScale(DisplayScale(dpi));
+        const auto scaled = linesShown(name, caption);
+        if (designed.first) {
+          EXPECT_TRUE(scaled.first);
+        }
+        EXPECT_GE(scaled.second, designed.second);
+      }
+    }
+  }
 }
 
 }  // namespace
