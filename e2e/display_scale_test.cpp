@@ -14,6 +14,7 @@
 #include "held_input.h"
 #include "input.h"
 #include "patches_process.h"
+#include "picker/picker_math.h"
 #include "registry.h"
 #include "session.h"
 #include "shell/display_scale.h"
@@ -220,6 +221,54 @@ TEST_P(DisplayScaleTest, PressOnEveryPhysicalPixelPicksWhatIsShownThere) {
     const auto picked = pressPicks({middle, y}, afterRow.pixel(middle, y));
     if (!picked) ++misses;
     EXPECT_TRUE(picked);
+  }
+}
+
+// After a press, the ring around the picked point and the arrows beside the
+// picked row are drawn where the colour puts them, at the display's scale.
+TEST_P(DisplayScaleTest, MarkerAndArrowsLandWhereTheStatePutsThem) {
+  ASSERT_TRUE(click(centreOf(option(kRed))));
+  ASSERT_TRUE(
+      waitUntil([&] { return query(option(kRed), BM_GETCHECK) == BST_CHECKED; }, kReactionLimit));
+  const Box matrix = insideBorder(designedBox(*layout::findControl("imgMatrix")));
+  const layout::ControlDesign& strip = *layout::findControl("imgVertical");
+  const auto shown = [this](int designedX, int designedY) {
+    return POINT{scale().toPhysical(designedX), scale().toPhysical(designedY)};
+  };
+  constexpr int kX = 100;  // even, so the matrix shows this very column
+  constexpr int kY = 60;
+  constexpr int kRingRadius = 5;
+  const PackedColor picked = packRgb(kLastPixel, kLastPixel - kY, kX);
+  const POINT press = shown(matrix.left + kX, matrix.top + kY);
+  ASSERT_TRUE(pressPicks(press, {kLastPixel, kLastPixel - kY, kX}));
+  const Screenshot field = settledClientPicture();
+  const PackedColor ring = markerColorOver(picked);
+  const POINT onRing = shown(matrix.left + kX + kRingRadius, matrix.top + kY);
+  EXPECT_EQ(field.pixel(onRing.x, onRing.y),
+            (Rgb{static_cast<uint8_t>(redOf(ring)), static_cast<uint8_t>(greenOf(ring)),
+                 static_cast<uint8_t>(blueOf(ring))}))
+      << "the ring";
+  const POINT beyondRing = shown(matrix.left + kX + kRingRadius + 2, matrix.top + kY);
+  EXPECT_EQ(field.pixel(beyondRing.x, beyondRing.y),
+            (Rgb{kLastPixel, kLastPixel - kY, kX + kRingRadius + 1}))
+      << "the field just beyond the ring";
+
+  constexpr int kRow = 40;
+  const int stripTop = strip.top + kSurfaceBorder;
+  const POINT onStrip = shown(strip.left + strip.width / 2, stripTop + kRow);
+  ASSERT_TRUE(pressPicks(onStrip, {kLastPixel - kRow, kLastPixel - kY, kX}));
+  const Screenshot arrows = settledClientPicture();
+  const int arrowTop = strip.top + kRow - kSurfaceBorder;
+  for (const char* name : {"imgArrowLeft", "imgArrowRight"}) {
+    SCOPED_TRACE(name);
+    const layout::ControlDesign& arrow = *layout::findControl(name);
+    const Box place = scale().toPhysical(
+        Box{arrow.left, arrowTop, arrow.left + arrow.width, arrowTop + arrow.height});
+    const int middleX = (place.left + place.right) / 2;
+    EXPECT_EQ(arrows.pixel(middleX, (place.top + place.bottom) / 2), (Rgb{255, 255, 255}))
+        << "the arrow's white inside at its middle";
+    EXPECT_NE(arrows.pixel(middleX, place.top - 1), (Rgb{255, 255, 255})) << "above the arrow";
+    EXPECT_NE(arrows.pixel(middleX, place.bottom), (Rgb{255, 255, 255})) << "below the arrow";
   }
 }
 
