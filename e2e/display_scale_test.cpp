@@ -6,6 +6,9 @@
 
 #include <array>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -22,6 +25,7 @@
 #include "win32/fonts.h"
 #include "win32/handles.h"
 #include "win32/text.h"
+#include "win32/wine.h"
 
 namespace tintwell::e2e {
 namespace {
@@ -106,6 +110,10 @@ class DisplayScaleTest : public TintwellSession, public testing::WithParamInterf
            << "a press at (" << client.x << ", " << client.y << ") reads "
            << controlText(field(kHexField)) << ", not " << expected;
   }
+
+  // The checkerboard with its top-left at corner, on the screen, sampled pixel by pixel.
+  void expectEveryPixelSampled(POINT corner) const;
+  POINT besideTheWindow() const;
 
   std::optional<UserValueGuard> logPixels_;
 };
@@ -272,43 +280,114 @@ TEST_P(DisplayScaleTest, MarkerAndArrowsLandWhereTheStatePutsThem) {
   }
 }
 
-// Holding SHIFT, the fields take the screen pixel under the pointer: on a
-// one-pixel checkerboard each step of the pointer changes the colour.
-TEST_P(DisplayScaleTest, SamplerReadsEveryPhysicalPixel) {
-  constexpr Rgb kEven{0x12, 0x34, 0x56};
-  constexpr Rgb kOdd{0xed, 0xcb, 0xa9};
-  constexpr int kCheckerSide = 16;
-  constexpr LONG kGap = 40;
-  constexpr int kWalked = 4;
-  constexpr int kInset = 4;
-  RECT window{};
-  GetWindowRect(app_.window(), &window);
-  const POINT corner{window.right + kGap, window.top + kGap};
-  ColorPatches checker;
-  ASSERT_EQ(checker.showChecker(corner, kCheckerSide, kEven, kOdd), "");
-  ASSERT_TRUE(bringToFront(app_.window())) << "the checkerboard took the foreground";
-  const auto expected = [&](int x, int y) { return (x + y) % 2 == 0 ? kEven : kOdd; };
+// A one-pixel checkerboard of two known colours, on the screen to sample.
+constexpr Rgb kEven{0x12, 0x34, 0x56};
+constexpr Rgb kOdd{0xed, 0xcb, 0xa9};
+constexpr int kCheckerSide = 16;
+constexpr LONG kCheckerGap = 40;
 
-  const Screenshot board =
-      Screenshot::capture({corner.x, corner.y, corner.x + kCheckerSide, corner.y + kCheckerSide});
+Rgb checkerAt(int x, int y) {
+  return (x + y) % 2 == 0 ? kEven : kOdd;
+}
+
+// The checkerboard as a binary PPM picture, for a program of the host system.
+bool writeChecker(const std::filesystem::path& file) {
+  std::ofstream out(file, std::ios::binary);
+  out << "P6\n" << kCheckerSide << " " << kCheckerSide << "\n255\n";
   for (int y = 0; y < kCheckerSide; ++y) {
     for (int x = 0; x < kCheckerSide; ++x) {
-      ASSERT_EQ(board.pixel(x, y), expected(x, y))
-          << "the checkerboard at (" << x << ", " << y << ")";
+      const Rgb color = checkerAt(x, y);
+      out.put(static_cast<char>(color.red))
+          .put(static_cast<char>(color.green))
+          .put(static_cast<char>(color.blue));
     }
   }
+  return static_cast<bool>(out);
+}
 
+// Runs a command of the host system through its shell, with none of the
+// test's output held open, and waits for the shell (not for what it started
+// in the background).
+bool runOnHost(const std::wstring& command) {
+  std::wstring commandLine = L"/bin/sh -c \"" + command + L" </dev/null >/dev/null 2>&1\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &started)) {
+    return false;
+  }
+  const win32::KernelHandle process(started.hProcess);
+  const win32::KernelHandle thread(started.hThread);
+  WaitForSingleObject(process.get(), static_cast<DWORD>(kReactionLimit.count()));
+  return true;
+}
+
+// Holding SHIFT, the fields take the screen pixel under the pointer: on a
+// one-pixel checkerboard each step of the pointer changes the colour.
+void DisplayScaleTest::expectEveryPixelSampled(POINT corner) const {
+  constexpr int kWalked = 4;
+  constexpr int kInset = 4;
+  ASSERT_TRUE(waitUntil(
+      [&] {
+        const Screenshot board = Screenshot::capture(
+            {corner.x, corner.y, corner.x + kCheckerSide, corner.y + kCheckerSide});
+        for (int y = 0; y < kCheckerSide; ++y) {
+          for (int x = 0; x < kCheckerSide; ++x) {
+            if (board.pixel(x, y) != checkerAt(x, y)) return false;
+          }
+        }
+        return true;
+      },
+      kStartLimit))
+      << "the checkerboard never showed whole";
+  ASSERT_TRUE(bringToFront(app_.window())) << "the checkerboard took the foreground";
   ASSERT_TRUE(movePointer({corner.x + kInset, corner.y + kInset}));
   HeldKey shift(VK_SHIFT);
   for (int y = kInset; y < kInset + kWalked; ++y) {
     for (int x = kInset; x < kInset + kWalked; ++x) {
       SCOPED_TRACE(testing::Message() << "(" << x << ", " << y << ") of the checkerboard");
       ASSERT_TRUE(movePointer({corner.x + x, corner.y + y}));
-      const std::string hex = hexText(expected(x, y));
+      const std::string hex = hexText(checkerAt(x, y));
       EXPECT_TRUE(waitUntil([&] { return controlText(field(kHexField)) == hex; }, kReactionLimit))
           << "reads " << controlText(field(kHexField)) << ", not " << hex;
     }
   }
+}
+
+POINT DisplayScaleTest::besideTheWindow() const {
+  RECT window{};
+  GetWindowRect(app_.window(), &window);
+  return {window.right + kCheckerGap, window.top + kCheckerGap};
+}
+
+TEST_P(DisplayScaleTest, SamplerReadsEveryPhysicalPixelOfAWindowsWindow) {
+  const POINT corner = besideTheWindow();
+  ColorPatches checker;
+  ASSERT_EQ(checker.showChecker(corner, kCheckerSide, kEven, kOdd), "");
+  expectEveryPixelSampled(corner);
+}
+
+// The same over a window of the host's own windowing system, which knows
+// nothing of the program's scaling: under Wine, an X window of the image
+// viewer of the host, which ends itself after a while.
+TEST_P(DisplayScaleTest, SamplerReadsEveryPhysicalPixelOfANativeWindow) {
+  if (!win32::runningUnderWine()) GTEST_SKIP() << "only Wine has a host window system beside it";
+  // Wine's drive Z: is the host's root, so the viewer finds the picture there.
+  const std::wstring unixPicture =
+      L"/tmp/tintwell-checker-" + std::to_wstring(GetCurrentProcessId()) + L".ppm";
+  const std::filesystem::path picture = L"Z:" + unixPicture;
+  ASSERT_TRUE(writeChecker(picture));
+  const POINT corner = besideTheWindow();
+  // Ended by name once sampled, however the test ends, or by its own time limit.
+  ASSERT_TRUE(runOnHost(L"/usr/bin/timeout 60 /usr/bin/display -borderwidth 0 -geometry +" +
+                        std::to_wstring(corner.x) + L"+" + std::to_wstring(corner.y) + L" " +
+                        unixPicture + L" &"))
+      << "cannot start the host's image viewer";
+  const std::unique_ptr<const std::wstring, void (*)(const std::wstring*)> viewer(
+      &unixPicture, [](const std::wstring* shown) { runOnHost(L"/usr/bin/pkill -f " + *shown); });
+  expectEveryPixelSampled(corner);
+  std::filesystem::remove(picture);
 }
 
 INSTANTIATE_TEST_SUITE_P(DisplayScale, DisplayScaleTest, testing::Values(120, 144, 192),

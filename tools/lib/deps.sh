@@ -6,7 +6,7 @@ TINTWELL_PACKAGES=(
   googletest libgtest-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64-posix
   wine wine64 fonts-liberation
-  xvfb xdotool imagemagick zip
+  xvfb xdotool imagemagick procps zip
 )
 
 package_installed() {
