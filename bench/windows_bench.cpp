@@ -23,6 +23,7 @@
 #include "shell/layout.h"
 #include "shell/scaled_surface.h"
 #include "win32/handles.h"
+#include "win32/surface.h"
 
 namespace tintwell {
 namespace {
@@ -157,15 +158,7 @@ void addPresentationRows(std::vector<Row>& rows) {
   const win32::Bitmap bitmap(CreateCompatibleBitmap(screen.get(), kLargest, kLargest));
   const win32::SelectedObject selected(memory.get(), bitmap.get());
   const auto blit = [&memory](int width, int height, const uint32_t* bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(memory.get(), 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0,
-                      0, 0, static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS);
+    win32::showPixels(memory.get(), width, height, bits);
   };
   rows.push_back({"show matrix at 100 %",
                   secondsPerCall([&] { blit(image.width(), image.height(), image.dibBits()); }),

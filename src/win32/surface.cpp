@@ -212,12 +212,7 @@ void SurfaceWindow::refresh() {
   show(client.get());
 }
 
-// A top-down 32-bit DIB: the image's own memory layout (or its blocks at
-// the display's scale), shown in one call.
-void SurfaceWindow::show(HDC target) {
-  const int width = shown_ ? shown_->width() : image_.width();
-  const int height = shown_ ? shown_->height() : image_.height();
-  const uint32_t* bits = shown_ ? shown_->present(image_).data() : image_.dibBits();
+void showPixels(HDC target, int width, int height, const uint32_t* bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = width;
@@ -227,6 +222,15 @@ void SurfaceWindow::show(HDC target) {
   info.bmiHeader.biCompression = BI_RGB;
   SetDIBitsToDevice(target, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                     static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS);
+}
+
+// The image's own memory layout, or its blocks at the display's scale.
+void SurfaceWindow::show(HDC target) {
+  if (shown_) {
+    showPixels(target, shown_->width(), shown_->height(), shown_->present(image_).data());
+  } else {
+    showPixels(target, image_.width(), image_.height(), image_.dibBits());
+  }
 }
 
 // Read from the window itself, and taken back to designed pixels: each
