@@ -52,6 +52,9 @@ inline constexpr int kLastPixel = kSurfaceSide - 1;
 inline constexpr double kLastPosition = kLastPixel;
 inline constexpr int kSurfaceBorder = 2;
 
+// The window is designed in pixels at this many dots per inch (100 %).
+inline constexpr int kDesignDpi = 96;
+
 // Window positions reported in twips take this fixed ratio, whatever the
 // display's own.
 inline constexpr int kTwipsPerPixel = 15;

@@ -5,9 +5,9 @@
 // that meet still meet and nothing drifts; the inverse takes a physical pixel
 // back to the designed pixel whose block contains it.
 
-namespace tintwell {
+#include "core/vocabulary.h"
 
-inline constexpr int kDesignDpi = 96;
+namespace tintwell {
 
 struct Box {  // edges; right and bottom lie just outside
   int left = 0;

@@ -84,7 +84,6 @@ enum class FontFace {
 inline constexpr int kCentralEuropeanCharset = 238;
 inline constexpr int kWesternCharset = 0;
 inline constexpr int kPointsPerInch = 72;
-inline constexpr int kPixelsPerInch = 96;
 inline constexpr int kRegularSize = 825;  // hundredths of a point
 inline constexpr int kCreditSize = 975;
 inline constexpr int kTitleSize = 1575;
@@ -95,7 +94,7 @@ struct FontDesign {
   int charset = kCentralEuropeanCharset;
 };
 // Character height in pixels at a display's dots per inch, nearest.
-constexpr int fontPixelHeight(const FontDesign& font, int dotsPerInch = kPixelsPerInch) {
+constexpr int fontPixelHeight(const FontDesign& font, int dotsPerInch = kDesignDpi) {
   constexpr int kHundred = 100;
   const int scaled = font.hundredthsOfPoint * dotsPerInch;
   const int divisor = kPointsPerInch * kHundred;

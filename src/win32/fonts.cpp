@@ -16,7 +16,7 @@ bool sameDesign(const layout::FontDesign& a, const layout::FontDesign& b) {
 int systemDpi() {
   const WindowDc screen(nullptr, WindowDc::Area::client);
   const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  return dpi > 0 ? dpi : layout::kPixelsPerInch;
+  return dpi > 0 ? dpi : kDesignDpi;
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ class FontCache {
     bool underline;
     Font font;
   };
-  int dpi_ = layout::kPixelsPerInch;
+  int dpi_ = kDesignDpi;
   std::vector<Entry> entries_;
   std::vector<Entry> previous_;
 };
