@@ -20,7 +20,13 @@ start_wine() {
   # program's first input for seconds.
   "$TINTWELL_TOOLS/lib/wine-prefix.sh" "$WINEPREFIX" || return 1
   stop_wine
-  wineserver -p </dev/null >/dev/null 2>&1 || return 1
+  # A server that was still going down can refuse the new one once; seen after
+  # a prefix was made anew in a folder of the same name.
+  if ! wineserver -p </dev/null >/dev/null 2>&1; then
+    stop_wine
+    sleep 2
+    wineserver -p </dev/null >/dev/null 2>&1 || return 1
+  fi
   wineboot </dev/null >/dev/null 2>&1
 }
 
