@@ -1,26 +1,32 @@
 // The least any program does for what Tintwell does, measured beside it:
-//   floors window  a bare window that paints its background; its title reads
-//                  "painted" after the first paint (start-up and memory floor)
+//   floors window  a bare window with Tintwell's client size that paints its
+//                  background; its title reads "painted" after the first paint
+//                  (start-up and memory floor: a window's own memory grows
+//                  with its size under Wine)
 //   floors read    a bare window whose 33 ms timer reads the screen pixel under
 //                  the pointer with the program's own read (GetCursorPos, then
 //                  a 1 x 1 copy from the screen through a memory bitmap) and
-//                  nothing else; its title counts the reads (the sampler's floor)
+//                  nothing else; it counts them in memory the bench shares
+//                  (the sampler's floor)
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
+#include "read_count.h"
+#include "shell/layout.h"
 #include "win32/platform.h"
 
 namespace {
 
 constexpr UINT_PTR kReadTimer = 1;
 constexpr UINT kReadMilliseconds = 33;
-constexpr int kWindowSide = 200;
+constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_BORDER;
 
 bool reading = false;
 bool painted = false;
-unsigned long reads = 0;
+std::optional<tintwell::bench::ReadCount> reads;
 
 tintwell::win32::Win32Platform platform;
 
@@ -43,7 +49,7 @@ LRESULT CALLBACK floorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_TIMER:
       if (wParam != kReadTimer) break;
       readPixelUnderPointer();
-      SetWindowTextW(window, std::to_wstring(++reads).c_str());
+      reads->add();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -58,6 +64,10 @@ LRESULT CALLBACK floorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
   reading = std::wstring(commandLine) == L"read";
+  if (reading) {
+    reads.emplace(tintwell::bench::ReadCount::Side::reader);
+    if (!reads->shared()) return 1;
+  }
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = floorProc;
@@ -66,9 +76,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = L"TintwellFloor";
   if (RegisterClassExW(&windowClass) == 0) return 1;
-  const HWND window =
-      CreateWindowExW(0, windowClass.lpszClassName, L"floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                      CW_USEDEFAULT, kWindowSide, kWindowSide, nullptr, nullptr, instance, nullptr);
+  RECT frame{0, 0, tintwell::layout::kClientWidth, tintwell::layout::kClientHeight};
+  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+  const HWND window = CreateWindowExW(
+      0, windowClass.lpszClassName, L"floor", kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+      frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return 1;
   if (reading) SetTimer(window, kReadTimer, kReadMilliseconds, nullptr);
   ShowWindow(window, showCommand);

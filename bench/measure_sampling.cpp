@@ -21,7 +21,9 @@
 #include "environment.h"
 #include "held_input.h"
 #include "input.h"
+#include "process_cpu.h"
 #include "process_watch.h"
+#include "read_count.h"
 #include "registry.h"
 #include "shell/layout.h"
 #include "win32/handles.h"
@@ -41,19 +43,12 @@ constexpr const wchar_t* kStillPatchColor = L"3c6e91";
 constexpr const wchar_t* kFloorClass = L"TintwellFloor";
 constexpr DWORD kDoubleScaleDpi = 192;
 constexpr double kBytesPerMegabyte = 1024.0 * 1024.0;
-constexpr double kHundredNanosecondsPerSecond = 1e7;
+// Often enough to see every tick's colour, which stays about 33 ms; each look
+// costs the program a message, which is measured on its own and taken off.
+constexpr std::chrono::milliseconds kLookEvery{5};
 
 double seconds(Clock::duration duration) {
   return std::chrono::duration<double>(duration).count();
-}
-
-double cpuSeconds(HANDLE process) {
-  FILETIME created, exited, kernel, user;
-  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
-  const auto ticks = [](const FILETIME& time) {
-    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-  };
-  return static_cast<double>(ticks(kernel) + ticks(user)) / kHundredNanosecondsPerSecond;
 }
 
 double privateMegabytes(HWND window) {
@@ -130,26 +125,27 @@ WindowFloor measureWindowFloor(const std::filesystem::path& floors) {
 struct ReadFloor {
   double cpuPerRead = 0;
   double readsPerSecond = 0;
+  bool fine = false;
 };
 
 // A bare program's timer reading the pixel under the pointer: CPU a read.
 ReadFloor measureReadFloor(const std::filesystem::path& floors) {
   const ChildProgram bare(floors, L"read");
   ReadFloor floor;
-  if (!bare.started()) return floor;
-  const HWND window = floorWindow();
-  if (window == nullptr) return floor;
+  if (!bare.started() || floorWindow() == nullptr) return floor;
+  const bench::ReadCount reads(bench::ReadCount::Side::bench);
+  if (!reads.shared()) return floor;
+  const bench::ProcessCpu cpu(bare.process(), floors);
   std::this_thread::sleep_for(kSettling);
-  // The title counts the reads; before the first it reads no number, so 0.
-  const auto readsSoFar = [&] { return std::strtod(e2e::controlText(window).c_str(), nullptr); };
-  const double readsBefore = readsSoFar();
-  const double cpuBefore = cpuSeconds(bare.process());
+  const LONG readsBefore = reads.now();
+  const double cpuBefore = cpu.seconds();
   const Clock::time_point begin = Clock::now();
   std::this_thread::sleep_for(kSampling);
-  const double reads = readsSoFar() - readsBefore;
-  const double cpu = cpuSeconds(bare.process()) - cpuBefore;
-  floor.readsPerSecond = reads / seconds(Clock::now() - begin);
-  floor.cpuPerRead = reads > 0 ? cpu / reads : 0;
+  const double count = reads.now() - readsBefore;
+  const double used = cpu.seconds() - cpuBefore;
+  floor.readsPerSecond = count / seconds(Clock::now() - begin);
+  floor.cpuPerRead = count > 0 ? used / count : 0;
+  floor.fine = cpu.fine();
   return floor;
 }
 
@@ -159,26 +155,40 @@ struct Sampling {
   int changes = 0;  // new colours seen in the hex field
 };
 
-// SHIFT held over a screen point for the sampling time.
-Sampling holdShiftOver(HANDLE process, HWND hexField, POINT point) {
+// SHIFT held over a screen point for the sampling time; looking at the hex
+// field counts the colours shown, or not looking keeps the figure clean.
+Sampling holdShiftOver(const bench::ProcessCpu& cpu, HWND hexField, POINT point, bool look) {
   e2e::movePointer(point);
   Sampling sampling;
-  const double cpuBefore = cpuSeconds(process);
+  const double cpuBefore = cpu.seconds();
   const Clock::time_point begin = Clock::now();
   e2e::HeldKey shift(VK_SHIFT);
   std::string last = e2e::controlText(hexField);
   while (Clock::now() - begin < kSampling) {
-    const std::string now = e2e::controlText(hexField);
-    if (now != last) {
-      ++sampling.changes;
-      last = now;
+    if (look) {
+      const std::string now = e2e::controlText(hexField);
+      if (now != last) {
+        ++sampling.changes;
+        last = now;
+      }
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::sleep_for(kLookEvery);
   }
   shift.release();
   sampling.wall = seconds(Clock::now() - begin);
-  sampling.cpu = cpuSeconds(process) - cpuBefore;
+  sampling.cpu = cpu.seconds() - cpuBefore;
   return sampling;
+}
+
+// What looking at the hex field as above costs the program a second.
+double lookingCpuPerSecond(const bench::ProcessCpu& cpu, HWND hexField) {
+  const double cpuBefore = cpu.seconds();
+  const Clock::time_point begin = Clock::now();
+  while (Clock::now() - begin < kSampling) {
+    e2e::controlText(hexField);
+    std::this_thread::sleep_for(kLookEvery);
+  }
+  return (cpu.seconds() - cpuBefore) / seconds(Clock::now() - begin);
 }
 
 // The window in the screen's top-left corner, where it covers no patch.
@@ -186,9 +196,23 @@ void keepClearOfThePatches(HWND window) {
   SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The process behind a window, open for its CPU time.
+win32::KernelHandle processOf(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return win32::KernelHandle(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
+}
+
+// CPU a tick that showed a new colour, the looking at the hex field taken off.
+double cpuPerChange(const Sampling& sampling, double lookingPerSecond) {
+  return sampling.changes ? (sampling.cpu - lookingPerSecond * sampling.wall) / sampling.changes
+                          : 0.0;
+}
+
 // The program started afresh with the display at 200 %, SHIFT held over the
 // changing colour: CPU a tick.
-double cpuPerTickAtDoubleScale(const std::filesystem::path& program, POINT overCycling) {
+double cpuPerTickAtDoubleScale(const std::filesystem::path& program, POINT overCycling,
+                               double lookingPerSecond) {
   const e2e::UserValueGuard dpi(e2e::kDesktopKey, e2e::kLogPixelsValue,
                                 e2e::dwordValue(kDoubleScaleDpi));
   e2e::TintwellProcess app;
@@ -196,22 +220,20 @@ double cpuPerTickAtDoubleScale(const std::filesystem::path& program, POINT overC
   const HWND hexField = app.control(layout::txtInpId(kHexField));
   e2e::waitUntil([&] { return e2e::controlText(hexField) == "ff0000"; }, e2e::kStartLimit);
   keepClearOfThePatches(app.window());
-  DWORD processId = 0;
-  GetWindowThreadProcessId(app.window(), &processId);
-  const win32::KernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
+  const win32::KernelHandle process = processOf(app.window());
+  const bench::ProcessCpu cpu(process.get(), program);
   std::this_thread::sleep_for(kSettling);
   e2e::bringToFront(app.window());
-  const Sampling changing = holdShiftOver(process.get(), hexField, overCycling);
+  const Sampling changing = holdShiftOver(cpu, hexField, overCycling, true);
   app.requestClose();
   app.waitForExit(e2e::kReactionLimit);
-  return changing.changes ? changing.cpu / changing.changes : 0.0;
+  return cpuPerChange(changing, lookingPerSecond);
 }
 
-// A floor below what the system's CPU accounting resolves (10 ms over the
-// whole measurement) gives no ratio: "-".
+// A floor the measurement could not resolve gives no ratio: "-".
 void printRow(const char* measure, double value, const char* unit, double floor,
               const char* target) {
-  std::printf("%-40s %9.2f %-3s", measure, value, unit);
+  std::printf("%-40s %9.3f %-3s", measure, value, unit);
   if (floor > 0) {
     std::printf(" %9.2fx  %s\n", value / floor, target);
   } else {
@@ -250,29 +272,33 @@ int main() {
   const double startSeconds = seconds(Clock::now() - launched);
   keepClearOfThePatches(app.window());
 
-  DWORD processId = 0;
-  GetWindowThreadProcessId(app.window(), &processId);
-  const win32::KernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
+  const win32::KernelHandle process = processOf(app.window());
+  const bench::ProcessCpu cpu(process.get(), program);
   std::this_thread::sleep_for(kSettling);
   const double memoryAtStart = privateMegabytes(app.window());
 
   e2e::bringToFront(app.window());
-  const Sampling changing = holdShiftOver(process.get(), hexField, overCycling);
+  const double lookingPerSecond = lookingCpuPerSecond(cpu, hexField);
+  const Sampling changing = holdShiftOver(cpu, hexField, overCycling, true);
   // Over one colour the ticks show nothing new; they run at the timer's pace,
   // which the bare reader's count gives.
-  const Sampling unchanged = holdShiftOver(process.get(), hexField, overStill);
+  const Sampling unchanged = holdShiftOver(cpu, hexField, overStill, false);
   const double memoryAfter = privateMegabytes(app.window());
   app.requestClose();
   app.waitForExit(e2e::kReactionLimit);
 
-  const double cpuPerDoubleScaleTick = cpuPerTickAtDoubleScale(program, overCycling);
+  const double cpuPerDoubleScaleTick =
+      cpuPerTickAtDoubleScale(program, overCycling, lookingPerSecond);
 
   const double ticksPerSecond = changing.changes / changing.wall;
-  const double cpuPerNewTick = changing.changes ? changing.cpu / changing.changes : 0.0;
+  const double cpuPerNewTick = cpuPerChange(changing, lookingPerSecond);
   const double unchangedTicks = readFloor.readsPerSecond * unchanged.wall;
   const double cpuPerSameTick = unchangedTicks > 0 ? unchanged.cpu / unchangedTicks : 0.0;
   const double floorMs = 1000.0 * readFloor.cpuPerRead;
 
+  std::printf("CPU counted %s\n", cpu.fine() && readFloor.fine
+                                      ? "to the nanosecond by the host's scheduler"
+                                      : "in the system's own steps");
   std::printf("%-40s %13s %10s  %s\n", "measure", "value", "/ floor", "target");
   std::printf("%-40s %9.1f\n", "sampler ticks per second (SHIFT held)", ticksPerSecond);
   std::printf("%-40s %8.1f%%\n", "CPU use while sampling, one core",
