@@ -15,6 +15,8 @@ class ColorState {
   int16_t iGreen = 0;
   int16_t iBlue = 0;
 
+  bool operator==(const ColorState&) const = default;
+
   void convRGB2HSV(double inR, double inG, double inB);
 
   static double normalizeHue(double& iHue);

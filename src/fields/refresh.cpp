@@ -47,7 +47,10 @@ void frmColor::refreshInputs(int16_t skipIndex) {
     const GuardHeldFalse programWrites(bInpFocus);
 
     const auto color = static_cast<PackedColor>(lCurColor);
-    paintSwatch(imgCurColor(), color);
+    if (swatchPainted_ != color) {
+      paintSwatch(imgCurColor(), color);
+      swatchPainted_ = color;
+    }
     iRed = static_cast<int16_t>(redOf(color));
     iGreen = static_cast<int16_t>(greenOf(color));
     iBlue = static_cast<int16_t>(blueOf(color));

@@ -47,6 +47,15 @@ int clampToSurface(int32_t value) {
   return value;
 }
 
+void ringMarker(PixelImage& field, int32_t x, int32_t y) {
+  const int centreX = clampToSurface(x);
+  const int centreY = clampToSurface(y);
+  const PackedColor color = markerColorOver(field.pixel(centreX, centreY));
+  for (const RingOffset& offset : kRing) {
+    field.setPixel(centreX + offset.dx, centreY + offset.dy, color);
+  }
+}
+
 }  // namespace
 
 void frmColor::drawMatrix(bool bMarker) {
@@ -55,25 +64,24 @@ void frmColor::drawMatrix(bool bMarker) {
   const int quality = MathClampLng3(kHighQuality, kLowQuality, cmbQuality().listIndex());
   const int step = quality + kStepOfHighest;
 
-  PixelImage& field = imgMatrix().image();
-  sampleMatrix(field, iDim, step, *this);
   const MatrixPoint marker = matrixMarkerPosition(iDim, *this);
   iMatrixX = marker.x;
   iMatrixY = marker.y;
+  const MatrixDrawing drawing{iDim, step, bMarker, *this};
+  if (matrixDrawn_ == drawing) return;
 
+  PixelImage& field = imgMatrix().image();
+  sampleMatrix(field, iDim, step, *this);
   fillBlocks(field, step);
-  if (bMarker) drawMatrixMarker(iMatrixX, iMatrixY);
+  // One showing for the field and its ring together.
+  if (bMarker) ringMarker(field, iMatrixX, iMatrixY);
   imgMatrix().refresh();
+  matrixDrawn_ = drawing;
 }
 
 void frmColor::drawMatrixMarker(int32_t x, int32_t y) {
-  const int centreX = clampToSurface(x);
-  const int centreY = clampToSurface(y);
-  PixelImage& field = imgMatrix().image();
-  const PackedColor color = markerColorOver(field.pixel(centreX, centreY));
-  for (const RingOffset& offset : kRing) {
-    field.setPixel(centreX + offset.dx, centreY + offset.dy, color);
-  }
+  matrixDrawn_.reset();
+  ringMarker(imgMatrix().image(), x, y);
   imgMatrix().refresh();
 }
 

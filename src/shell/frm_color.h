@@ -140,6 +140,24 @@ class frmColor : public ColorState {
   // A matrix release handled while its press is still running (a quick click).
   int matrixPressDepth_ = 0;
   std::optional<Point> releaseDuringPress_;
+  // What each surface was last drawn from, while nothing has drawn over it
+  // since: the same drawing again would change no pixel. A sampler tick over
+  // one colour is then little more than its screen read.
+  struct MatrixDrawing {
+    int16_t dimension = 0;
+    int step = 0;
+    bool marker = false;
+    ColorState color;
+    bool operator==(const MatrixDrawing&) const = default;
+  };
+  struct StripDrawing {
+    int16_t dimension = 0;
+    ColorState color;
+    bool operator==(const StripDrawing&) const = default;
+  };
+  std::optional<MatrixDrawing> matrixDrawn_;
+  std::optional<StripDrawing> stripDrawn_;
+  std::optional<PackedColor> swatchPainted_;
 };
 
 }  // namespace tintwell

@@ -49,6 +49,7 @@ class EditField final : public TextField {
 
  private:
   bool acceptChange();
+  bool readsAsWritten(const std::string& text) const;
 
   HWND edit_;
   int index_;

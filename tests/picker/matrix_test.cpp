@@ -10,6 +10,7 @@
 namespace tintwell {
 namespace {
 
+using fakes::FakeDropDownList;
 using fakes::HeadlessWindow;
 
 PackedColor colorOf(const ColorState& color) {
@@ -231,6 +232,90 @@ TEST(Marker, DrawnOnlyWhenAskedWhileThePositionIsAlwaysUpdated) {
   EXPECT_EQ(window.form.iMatrixY, 128);
   const PackedColor onRing = window.imgMatrix.image().pixel(128, 123);
   EXPECT_EQ(onRing, convHSV2RGB(0, 128 / 255.0, 1 - 122 / 255.0));
+}
+
+void expectSamePixels(const PixelImage& shown, const PixelImage& fresh) {
+  ASSERT_EQ(shown.width(), fresh.width());
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      ASSERT_EQ(shown.pixel(x, y), fresh.pixel(x, y)) << x << "," << y;
+    }
+  }
+}
+
+// A redraw that changes nothing may be left out, but never one that has to
+// wipe what was drawn since: each sequence ends with the matrix, the strip
+// as one fresh drawing leaves them, and the swatch all in the colour.
+TEST(Surfaces, EndAsAFreshDrawingWhateverCameBefore) {
+  struct Row {
+    const char* name;
+    void (*before)(frmColor& form, FakeDropDownList& quality);
+    bool marker;
+  };
+  const Row rows[] = {
+      {"a release ring elsewhere",
+       [](frmColor& form, FakeDropDownList&) {
+         form.drawMatrix(true);
+         form.drawMatrixMarker(30, 40);
+       },
+       true},
+      {"drawn without the marker",
+       [](frmColor& form, FakeDropDownList&) { form.drawMatrix(false); }, true},
+      {"drawn with the marker", [](frmColor& form, FakeDropDownList&) { form.drawMatrix(true); },
+       false},
+      {"another quality",
+       [](frmColor& form, FakeDropDownList& quality) {
+         quality.setListIndex(kLowQuality);
+         form.drawMatrix(true);
+         quality.setListIndex(kHighQuality);
+       },
+       true},
+      {"another dimension",
+       [](frmColor& form, FakeDropDownList&) {
+         form.iDim = kRed;
+         form.drawVertical();
+         form.drawMatrix(true);
+         form.iDim = kHue;
+       },
+       true},
+      {"another colour shown",
+       [](frmColor& form, FakeDropDownList&) {
+         const ColorState before = form;
+         form.dHue = 200;
+         form.dSat = 0.25;
+         form.refreshInputs(kNoField);
+         form.drawVertical();
+         form.drawMatrix(true);
+         static_cast<ColorState&>(form) = before;
+       },
+       true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    HeadlessWindow window;
+    HeadlessWindow fresh;
+    for (HeadlessWindow* each : {&window, &fresh}) {
+      each->start();
+      each->showColor(33.3, 0.6, 0.8);
+      each->form.iDim = kSaturation;
+      each->form.drawVertical();
+      each->form.iDim = kHue;
+    }
+    row.before(window.form, window.cmbQuality);
+    for (HeadlessWindow* each : {&window, &fresh}) {
+      each->form.refreshInputs(kNoField);
+      each->form.drawVertical();
+      each->form.drawMatrix(row.marker);
+    }
+    expectSamePixels(window.imgMatrix.image(), fresh.imgMatrix.image());
+    expectSamePixels(window.imgVertical.image(), fresh.imgVertical.image());
+    const PixelImage& swatch = window.imgCurColor.image();
+    for (int y = 0; y < swatch.height(); ++y) {
+      for (int x = 0; x < swatch.width(); ++x) {
+        ASSERT_EQ(swatch.pixel(x, y), colorOf(window.form)) << x << "," << y;
+      }
+    }
+  }
 }
 
 }  // namespace
