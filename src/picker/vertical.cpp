@@ -11,7 +11,7 @@ void frmColor::optDim_Click(int16_t index) {
 
 // One colour evaluation per row into column 0, then column copies: never one
 // evaluation per pixel. The arrows are put in place every time; the strip is
-// drawn only when what it shows can differ from what it was drawn from.
+// drawn only when its rows change (the hue strip never does).
 void frmColor::drawVertical() {
   iVerticalPos = stripPosition(iDim, *this);
   // The arrows are 9 pixels high: their middle row points at iVerticalPos.
@@ -19,18 +19,21 @@ void frmColor::drawVertical() {
   imgArrowLeft().setTop(arrowTop);
   imgArrowRight().setTop(arrowTop);
 
-  const StripDrawing drawing{iDim, *this};
-  if (stripDrawn_ == drawing) return;
+  StripRows rows{};
+  for (int row = 0; row < kSurfaceSide; ++row) {
+    rows[static_cast<size_t>(row)] = stripRowColor(iDim, row, *this);
+  }
+  if (stripDrawn_ == rows) return;
   PixelImage& strip = imgVertical().image();
   for (int row = 0; row < kSurfaceSide; ++row) {
-    strip.setPixel(0, row, stripRowColor(iDim, row, *this));
+    strip.setPixel(0, row, rows[static_cast<size_t>(row)]);
   }
   const int stripWidth = imgVertical().scaleWidth();
   for (int column = 1; column < stripWidth; ++column) {
     strip.copyRect(column, 0, 1, kSurfaceSide, 0, 0);
   }
   imgVertical().refresh();
-  stripDrawn_ = drawing;
+  stripDrawn_ = rows;
 }
 
 }  // namespace tintwell
