@@ -1,19 +1,22 @@
 // The sampler end to end, as a user runs it: tintwell.exe under real input
 // with SHIFT held for ten seconds over a patch that changes colour faster
-// than the sampler ticks, then ten seconds over a patch of one colour.
-// Reports the ticks a second (each tick shows a new colour in the hex field),
-// the process's CPU use, the time from start to the first painted fields, its
-// private memory before and after, and the exe's size; and each as a ratio to
-// its floor measured in the same run (bench/floors.cpp): a bare program's
-// screen read, and a bare window's start-up and memory. Last, the changing
-// colour once more with the display at 200 %.
+// than the sampler ticks, then ten seconds over a patch of one colour, then
+// the changing colour once more with the display at 200 %. A bare program
+// reading the same pixel runs beside it all along (bench/floors.cpp), so each
+// tick's CPU is divided by a bare read's under the same load. Also the start
+// to the first painted window, median of five, against a bare window's; the
+// private memory against a bare window's, without and with the common
+// controls; and the exe's size.
 
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -27,6 +30,7 @@
 #include "registry.h"
 #include "shell/layout.h"
 #include "win32/handles.h"
+#include "win32/text.h"
 
 namespace {
 
@@ -35,6 +39,8 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::chrono::seconds kSampling{10};
 constexpr std::chrono::seconds kSettling{1};
+constexpr int kStarts = 5;
+constexpr std::chrono::milliseconds kStartPoll{1};
 constexpr int kPatchLeft = 1000;  // right of the window, even at 200 %
 constexpr int kPatchTop = 100;
 constexpr int kPatchSize = 64;
@@ -99,67 +105,118 @@ HWND floorWindow() {
   return window;
 }
 
-struct WindowFloor {
-  double startSeconds = 0;
-  double memory = 0;
-};
+// Seconds from a launch until the condition holds, looked at every
+// millisecond: a start takes a few tenths of a second. 0 if it never does.
+double secondsUntil(Clock::time_point launched, const std::function<bool()>& condition) {
+  while (!condition()) {
+    if (Clock::now() - launched > e2e::kStartLimit) return 0;
+    std::this_thread::sleep_for(kStartPoll);
+  }
+  return seconds(Clock::now() - launched);
+}
 
-// A bare window: start to its first paint, then its private memory.
-WindowFloor measureWindowFloor(const std::filesystem::path& floors) {
+bool floorPainted() {
+  const HWND window = FindWindowW(kFloorClass, nullptr);
+  return window != nullptr && e2e::controlText(window) == "painted";
+}
+
+// A bare window: its private memory once it has painted.
+double windowFloorMemory(const std::filesystem::path& floors, const wchar_t* mode) {
+  const ChildProgram bare(floors, mode);
+  if (!bare.started() || secondsUntil(Clock::now(), floorPainted) == 0) return 0;
+  std::this_thread::sleep_for(kSettling);
+  return privateMegabytes(FindWindowW(kFloorClass, nullptr));
+}
+
+// Tintwell's fields are filled before its window is shown and painted; a
+// message it answers after that comes back only once the first paint is done.
+bool tintwellPainted() {
+  const HWND window = FindWindowW(win32::toWide(layout::kWindowClassName).c_str(), nullptr);
+  if (window == nullptr || !IsWindowVisible(window)) return false;
+  const HWND hexField = GetDlgItem(window, layout::txtInpId(kHexField));
+  return e2e::controlText(hexField) == "ff0000" && e2e::answers(window);
+}
+
+// Both started the same way, and ended as soon as they have painted.
+double startSeconds(const std::filesystem::path& program, const wchar_t* arguments,
+                    bool (*painted)()) {
   const Clock::time_point launched = Clock::now();
-  const ChildProgram bare(floors, L"window");
-  WindowFloor floor;
-  if (!bare.started()) return floor;
-  e2e::waitUntil(
-      [] {
-        const HWND window = FindWindowW(kFloorClass, nullptr);
-        return window != nullptr && e2e::controlText(window) == "painted";
-      },
-      e2e::kStartLimit);
-  floor.startSeconds = seconds(Clock::now() - launched);
-  std::this_thread::sleep_for(kSettling);
-  floor.memory = privateMegabytes(FindWindowW(kFloorClass, nullptr));
-  return floor;
+  const ChildProgram started(program, arguments);
+  return started.started() ? secondsUntil(launched, painted) : 0;
 }
 
-struct ReadFloor {
-  double cpuPerRead = 0;
-  double readsPerSecond = 0;
-  bool fine = false;
+struct StartTimes {
+  double tintwell = 0;
+  double window = 0;
+  double controls = 0;
 };
 
-// A bare program's timer reading the pixel under the pointer: CPU a read.
-ReadFloor measureReadFloor(const std::filesystem::path& floors) {
-  const ChildProgram bare(floors, L"read");
-  ReadFloor floor;
-  if (!bare.started() || floorWindow() == nullptr) return floor;
-  const bench::ReadCount reads(bench::ReadCount::Side::bench);
-  if (!reads.shared()) return floor;
-  const bench::ProcessCpu cpu(bare.process(), floors);
-  std::this_thread::sleep_for(kSettling);
-  const LONG readsBefore = reads.now();
-  const double cpuBefore = cpu.seconds();
-  const Clock::time_point begin = Clock::now();
-  std::this_thread::sleep_for(kSampling);
-  const double count = reads.now() - readsBefore;
-  const double used = cpu.seconds() - cpuBefore;
-  floor.readsPerSecond = count / seconds(Clock::now() - begin);
-  floor.cpuPerRead = count > 0 ? used / count : 0;
-  floor.fine = cpu.fine();
-  return floor;
+// One start varies with the machine's load more than the programs differ:
+// after one start of each to warm up, they start in turn, and the medians
+// are compared.
+StartTimes medianStartSeconds(const std::filesystem::path& program,
+                              const std::filesystem::path& floors) {
+  std::array<double, kStarts> tintwell{};
+  std::array<double, kStarts> window{};
+  std::array<double, kStarts> controls{};
+  startSeconds(floors, L"controls", floorPainted);
+  startSeconds(program, L"", tintwellPainted);
+  for (size_t start = 0; start < kStarts; ++start) {
+    window[start] = startSeconds(floors, L"window", floorPainted);
+    controls[start] = startSeconds(floors, L"controls", floorPainted);
+    tintwell[start] = startSeconds(program, L"", tintwellPainted);
+  }
+  const auto median = [](std::array<double, kStarts>& times) {
+    std::ranges::nth_element(times, times.begin() + kStarts / 2);
+    return times[kStarts / 2];
+  };
+  return StartTimes{median(tintwell), median(window), median(controls)};
 }
+
+struct ReaderTotals {
+  double reads = 0;
+  double cpu = 0;
+};
+
+// A bare program whose timer reads the pixel under the pointer, run beside
+// Tintwell while it samples the same pixel: both see the same load.
+class BareReader {
+ public:
+  explicit BareReader(const std::filesystem::path& floors) : program_(floors, L"read") {
+    if (!program_.started() || floorWindow() == nullptr) return;
+    reads_.emplace(bench::ReadCount::Side::bench);
+    cpu_.emplace(program_.process(), floors);
+  }
+  bool running() const { return reads_ && reads_->shared(); }
+  bool fine() const { return cpu_ && cpu_->fine(); }
+  ReaderTotals now() const {
+    return running() ? ReaderTotals{static_cast<double>(reads_->now()), cpu_->seconds()}
+                     : ReaderTotals{};
+  }
+
+ private:
+  ChildProgram program_;
+  std::optional<bench::ReadCount> reads_;
+  std::optional<bench::ProcessCpu> cpu_;
+};
 
 struct Sampling {
   double wall = 0;
   double cpu = 0;
-  int changes = 0;  // new colours seen in the hex field
+  int changes = 0;        // new colours seen in the hex field
+  double floorReads = 0;  // the bare reader's, meanwhile
+  double floorCpu = 0;
+
+  double floorPerRead() const { return floorReads > 0 ? floorCpu / floorReads : 0; }
 };
 
 // SHIFT held over a screen point for the sampling time; looking at the hex
 // field counts the colours shown, or not looking keeps the figure clean.
-Sampling holdShiftOver(const bench::ProcessCpu& cpu, HWND hexField, POINT point, bool look) {
+Sampling holdShiftOver(const bench::ProcessCpu& cpu, const BareReader& floor, HWND hexField,
+                       POINT point, bool look) {
   e2e::movePointer(point);
   Sampling sampling;
+  const ReaderTotals floorBefore = floor.now();
   const double cpuBefore = cpu.seconds();
   const Clock::time_point begin = Clock::now();
   e2e::HeldKey shift(VK_SHIFT);
@@ -177,6 +234,9 @@ Sampling holdShiftOver(const bench::ProcessCpu& cpu, HWND hexField, POINT point,
   shift.release();
   sampling.wall = seconds(Clock::now() - begin);
   sampling.cpu = cpu.seconds() - cpuBefore;
+  const ReaderTotals floorAfter = floor.now();
+  sampling.floorReads = floorAfter.reads - floorBefore.reads;
+  sampling.floorCpu = floorAfter.cpu - floorBefore.cpu;
   return sampling;
 }
 
@@ -211,8 +271,8 @@ double cpuPerChange(const Sampling& sampling, double lookingPerSecond) {
 
 // The program started afresh with the display at 200 %, SHIFT held over the
 // changing colour: CPU a tick.
-double cpuPerTickAtDoubleScale(const std::filesystem::path& program, POINT overCycling,
-                               double lookingPerSecond) {
+double cpuPerTickAtDoubleScale(const std::filesystem::path& program, const BareReader& floor,
+                               POINT overCycling, double lookingPerSecond) {
   const e2e::UserValueGuard dpi(e2e::kDesktopKey, e2e::kLogPixelsValue,
                                 e2e::dwordValue(kDoubleScaleDpi));
   e2e::TintwellProcess app;
@@ -224,7 +284,7 @@ double cpuPerTickAtDoubleScale(const std::filesystem::path& program, POINT overC
   const bench::ProcessCpu cpu(process.get(), program);
   std::this_thread::sleep_for(kSettling);
   e2e::bringToFront(app.window());
-  const Sampling changing = holdShiftOver(cpu, hexField, overCycling, true);
+  const Sampling changing = holdShiftOver(cpu, floor, hexField, overCycling, true);
   app.requestClose();
   app.waitForExit(e2e::kReactionLimit);
   return cpuPerChange(changing, lookingPerSecond);
@@ -256,12 +316,13 @@ int main() {
   const POINT overCycling{kPatchLeft + kPatchSize / 2, kPatchTop + kPatchSize / 2};
   const POINT overStill{kStillPatchLeft + kPatchSize / 2, kPatchTop + kPatchSize / 2};
 
-  const WindowFloor windowFloor = measureWindowFloor(floors);
+  const StartTimes starts = medianStartSeconds(program, floors);
+  const double windowMemory = windowFloorMemory(floors, L"window");
+  const double controlsMemory = windowFloorMemory(floors, L"controls");
   e2e::movePointer(overStill);
-  const ReadFloor readFloor = measureReadFloor(floors);
+  const BareReader floor(floors);
 
   e2e::TintwellProcess app;
-  const Clock::time_point launched = Clock::now();
   const std::string failure = app.start(program);
   if (!failure.empty()) {
     std::fprintf(stderr, "cannot start %s: %s\n", program.string().c_str(), failure.c_str());
@@ -269,7 +330,6 @@ int main() {
   }
   const HWND hexField = app.control(layout::txtInpId(kHexField));
   e2e::waitUntil([&] { return e2e::controlText(hexField) == "ff0000"; }, e2e::kStartLimit);
-  const double startSeconds = seconds(Clock::now() - launched);
   keepClearOfThePatches(app.window());
 
   const win32::KernelHandle process = processOf(app.window());
@@ -279,43 +339,50 @@ int main() {
 
   e2e::bringToFront(app.window());
   const double lookingPerSecond = lookingCpuPerSecond(cpu, hexField);
-  const Sampling changing = holdShiftOver(cpu, hexField, overCycling, true);
+  const Sampling changing = holdShiftOver(cpu, floor, hexField, overCycling, true);
   // Over one colour the ticks show nothing new; they run at the timer's pace,
-  // which the bare reader's count gives.
-  const Sampling unchanged = holdShiftOver(cpu, hexField, overStill, false);
+  // which the bare reader's count beside them gives.
+  const Sampling unchanged = holdShiftOver(cpu, floor, hexField, overStill, false);
   const double memoryAfter = privateMegabytes(app.window());
   app.requestClose();
   app.waitForExit(e2e::kReactionLimit);
 
   const double cpuPerDoubleScaleTick =
-      cpuPerTickAtDoubleScale(program, overCycling, lookingPerSecond);
+      cpuPerTickAtDoubleScale(program, floor, overCycling, lookingPerSecond);
 
   const double ticksPerSecond = changing.changes / changing.wall;
   const double cpuPerNewTick = cpuPerChange(changing, lookingPerSecond);
-  const double unchangedTicks = readFloor.readsPerSecond * unchanged.wall;
+  const double unchangedTicks = unchanged.floorReads;
   const double cpuPerSameTick = unchangedTicks > 0 ? unchanged.cpu / unchangedTicks : 0.0;
-  const double floorMs = 1000.0 * readFloor.cpuPerRead;
+  const double newFloorMs = 1000.0 * changing.floorPerRead();
+  const double sameFloorMs = 1000.0 * unchanged.floorPerRead();
 
-  std::printf("CPU counted %s\n", cpu.fine() && readFloor.fine
-                                      ? "to the nanosecond by the host's scheduler"
-                                      : "in the system's own steps");
+  std::printf("CPU counted %s; the bare reader ran beside each measure\n",
+              cpu.fine() && floor.fine() ? "to the nanosecond by the host's scheduler"
+                                         : "in the system's own steps");
   std::printf("%-40s %13s %10s  %s\n", "measure", "value", "/ floor", "target");
   std::printf("%-40s %9.1f\n", "sampler ticks per second (SHIFT held)", ticksPerSecond);
   std::printf("%-40s %8.1f%%\n", "CPU use while sampling, one core",
               100.0 * changing.cpu / changing.wall);
-  printRow("CPU per tick, a new colour", 1000.0 * cpuPerNewTick, "ms", floorMs, "at most 5x");
-  printRow("CPU per tick, the same colour", 1000.0 * cpuPerSameTick, "ms", floorMs, "at most 1.3x");
-  printRow("floor: a bare 1 x 1 screen read", floorMs, "ms", floorMs, "");
+  printRow("CPU per tick, a new colour", 1000.0 * cpuPerNewTick, "ms", newFloorMs, "at most 5x");
+  printRow("floor: a bare 1 x 1 screen read", newFloorMs, "ms", newFloorMs, "");
+  printRow("CPU per tick, the same colour", 1000.0 * cpuPerSameTick, "ms", sameFloorMs,
+           "at most 1.3x");
+  printRow("floor: a bare 1 x 1 screen read", sameFloorMs, "ms", sameFloorMs, "");
   printRow("CPU per tick, a new colour, at 200 %", 1000.0 * cpuPerDoubleScaleTick, "ms",
            1000.0 * cpuPerNewTick, "at most 1.5x the tick at 100 %");
-  printRow("start to first painted fields", startSeconds, "s", windowFloor.startSeconds,
+  printRow("start to first painted fields (median)", starts.tintwell, "s", starts.window,
            "at most 1.3x");
-  printRow("floor: a bare window's first paint", windowFloor.startSeconds, "s",
-           windowFloor.startSeconds, "");
-  printRow("private memory after start", memoryAtStart, "MB", windowFloor.memory, "at most 1.5x");
-  printRow("private memory after 20 s sampling", memoryAfter, "MB", windowFloor.memory, "");
-  printRow("floor: a bare window's private memory", windowFloor.memory, "MB", windowFloor.memory,
-           "");
+  printRow("  the same, to the floor with controls", starts.tintwell, "s", starts.controls,
+           "at most 1.3x");
+  printRow("floor: a bare window's first paint", starts.window, "s", starts.window, "");
+  printRow("floor: the same with common controls", starts.controls, "s", starts.window, "");
+  printRow("private memory after start", memoryAtStart, "MB", windowMemory, "at most 1.5x");
+  printRow("  the same, to the floor with controls", memoryAtStart, "MB", controlsMemory,
+           "at most 1.5x");
+  printRow("private memory after 20 s sampling", memoryAfter, "MB", windowMemory, "");
+  printRow("floor: a bare window's private memory", windowMemory, "MB", windowMemory, "");
+  printRow("floor: the same with common controls", controlsMemory, "MB", windowMemory, "");
   std::printf("%-40s %9.2f MB\n", "exe size",
               static_cast<double>(std::filesystem::file_size(program)) / kBytesPerMegabyte);
   return 0;
