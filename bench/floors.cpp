@@ -1,8 +1,7 @@
 // The least any program does for what Tintwell does, measured beside it:
 //   floors window  a bare window with Tintwell's client size that paints its
-//                  background; its title reads "painted" after the first paint
-//                  (start-up and memory floor: a window's own memory grows
-//                  with its size under Wine)
+//                  background (start-up and memory floor: a window's own
+//                  memory grows with its size under Wine)
 //   floors controls  the same window in a program that first loads the common
 //                  controls, as any program with standard themed controls
 //                  does (Wine's comctl32 alone holds 1.5 MB of icons)
@@ -34,11 +33,10 @@ class CommonControls {
   explicit CommonControls(bool load) : library_(load ? LoadLibraryW(L"comctl32.dll") : nullptr) {}
 
  private:
-  tintwell::win32::UniqueHandle<HMODULE, FreeLibrary> library_;
+  tintwell::win32::Library library_;
 };
 
 bool reading = false;
-bool painted = false;
 std::optional<tintwell::bench::ReadCount> reads;
 
 tintwell::win32::Win32Platform platform;
@@ -55,8 +53,6 @@ LRESULT CALLBACK floorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       PAINTSTRUCT paint;
       BeginPaint(window, &paint);
       EndPaint(window, &paint);
-      if (!painted && !reading) SetWindowTextW(window, L"painted");
-      painted = true;
       return 0;
     }
     case WM_TIMER:

@@ -40,7 +40,7 @@ using Clock = std::chrono::steady_clock;
 constexpr std::chrono::seconds kSampling{10};
 constexpr std::chrono::seconds kSettling{1};
 constexpr int kStarts = 5;
-constexpr std::chrono::milliseconds kStartPoll{1};
+constexpr std::chrono::milliseconds kStartPoll{5};
 constexpr int kPatchLeft = 1000;  // right of the window, even at 200 %
 constexpr int kPatchTop = 100;
 constexpr int kPatchSize = 64;
@@ -105,8 +105,9 @@ HWND floorWindow() {
   return window;
 }
 
-// Seconds from a launch until the condition holds, looked at every
-// millisecond: a start takes a few tenths of a second. 0 if it never does.
+// Seconds from a launch until the condition holds, looked at often (a start
+// takes a few tenths of a second) but not so often as to slow it. 0 if it
+// never does.
 double secondsUntil(Clock::time_point launched, const std::function<bool()>& condition) {
   while (!condition()) {
     if (Clock::now() - launched > e2e::kStartLimit) return 0;
@@ -115,9 +116,20 @@ double secondsUntil(Clock::time_point launched, const std::function<bool()>& con
   return seconds(Clock::now() - launched);
 }
 
+// A window of the class is shown and has answered a message: it is taken
+// only once the painting that ShowWindow and UpdateWindow start is done.
+bool paintedWindowOf(const wchar_t* windowClass) {
+  const HWND window = FindWindowW(windowClass, nullptr);
+  return window != nullptr && IsWindowVisible(window) && e2e::answers(window);
+}
+
 bool floorPainted() {
-  const HWND window = FindWindowW(kFloorClass, nullptr);
-  return window != nullptr && e2e::controlText(window) == "painted";
+  return paintedWindowOf(kFloorClass);
+}
+
+bool tintwellPainted() {
+  static const std::wstring windowClass = win32::toWide(layout::kWindowClassName);
+  return paintedWindowOf(windowClass.c_str());
 }
 
 // A bare window: its private memory once it has painted.
@@ -126,15 +138,6 @@ double windowFloorMemory(const std::filesystem::path& floors, const wchar_t* mod
   if (!bare.started() || secondsUntil(Clock::now(), floorPainted) == 0) return 0;
   std::this_thread::sleep_for(kSettling);
   return privateMegabytes(FindWindowW(kFloorClass, nullptr));
-}
-
-// Tintwell's fields are filled before its window is shown and painted; a
-// message it answers after that comes back only once the first paint is done.
-bool tintwellPainted() {
-  const HWND window = FindWindowW(win32::toWide(layout::kWindowClassName).c_str(), nullptr);
-  if (window == nullptr || !IsWindowVisible(window)) return false;
-  const HWND hexField = GetDlgItem(window, layout::txtInpId(kHexField));
-  return e2e::controlText(hexField) == "ff0000" && e2e::answers(window);
 }
 
 // Both started the same way, and ended as soon as they have painted.

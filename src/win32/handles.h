@@ -120,6 +120,7 @@ using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 using KernelHandle = UniqueHandle<HANDLE, CloseHandle>;
 using RegistryKeyHandle = UniqueHandle<HKEY, RegCloseKey>;
+using Library = UniqueHandle<HMODULE, FreeLibrary>;
 
 // An object selected into a device context; the previous one is put back.
 class SelectedObject : public LiveCounter<SelectedObject> {

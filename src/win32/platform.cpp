@@ -1,7 +1,5 @@
 #include "win32/platform.h"
 
-#include <shellapi.h>
-
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -85,11 +83,19 @@ PackedColor Win32Platform::readScreenPixel(int32_t x, int32_t y) {
   return GetPixel(memory.get(), 0, 0);
 }
 
+// The shell, and all it brings along, is loaded the first time it is asked
+// for rather than at every start: most runs never open the home page. It
+// stays loaded, as what it starts may still run in it.
 void Win32Platform::shellExecute(const ShellRequest& request) {
+  using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+  static const Library shell(LoadLibraryW(L"shell32.dll"));
+  const FARPROC found = shell ? GetProcAddress(shell.get(), "ShellExecuteA") : nullptr;
+  if (found == nullptr) return;
+  const auto execute = reinterpret_cast<ShellExecuteFunction>(reinterpret_cast<void (*)()>(found));
   const std::string file = toAnsi(request.file);
   const std::string directory = toAnsi(request.directory);
-  ShellExecuteA(owner_, request.operation, file.c_str(), request.parameters,
-                directory.empty() ? nullptr : directory.c_str(), request.showCommand);
+  execute(owner_, request.operation, file.c_str(), request.parameters,
+          directory.empty() ? nullptr : directory.c_str(), request.showCommand);
 }
 
 }  // namespace tintwell::win32
