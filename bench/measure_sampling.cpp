@@ -2,8 +2,9 @@
 // with SHIFT held for ten seconds over a patch that changes colour faster
 // than the sampler ticks, then ten seconds over a patch of one colour, then
 // the changing colour once more with the display at 200 %. A bare program
-// reading the same pixel runs beside it all along (bench/floors.cpp), so each
-// tick's CPU is divided by a bare read's under the same load. Also the start
+// reads the pixel under the pointer alone before, between and after the two
+// phases (bench/floors.cpp), and each tick's CPU is divided by the bare reads
+// around it, taken under nearly the same load. Also the start
 // to the first painted window, median of five, against a bare window's; the
 // private memory against a bare window's, without and with the common
 // controls; and the exe's size.
@@ -181,8 +182,7 @@ struct ReaderTotals {
   double cpu = 0;
 };
 
-// A bare program whose timer reads the pixel under the pointer, run beside
-// Tintwell while it samples the same pixel: both see the same load.
+// A bare program whose timer reads the pixel under the pointer.
 class BareReader {
  public:
   explicit BareReader(const std::filesystem::path& floors) : program_(floors, L"read") {
@@ -203,23 +203,43 @@ class BareReader {
   std::optional<bench::ProcessCpu> cpu_;
 };
 
+struct ReadFloor {
+  double cpuPerRead = 0;
+  double readsPerSecond = 0;
+  bool fine = false;
+};
+
+// The bare reader alone for the sampling time, between Tintwell's phases
+// rather than beside them, where each would slow the other.
+ReadFloor measureReadFloor(const std::filesystem::path& floors) {
+  const BareReader reader(floors);
+  std::this_thread::sleep_for(kSettling);
+  const ReaderTotals before = reader.now();
+  const Clock::time_point begin = Clock::now();
+  std::this_thread::sleep_for(kSampling);
+  const ReaderTotals after = reader.now();
+  const double reads = after.reads - before.reads;
+  return ReadFloor{reads > 0 ? (after.cpu - before.cpu) / reads : 0,
+                   reads / seconds(Clock::now() - begin), reader.fine()};
+}
+
+// The floor of a phase: the mean of the bare reads just before and after.
+ReadFloor around(const ReadFloor& before, const ReadFloor& after) {
+  return ReadFloor{(before.cpuPerRead + after.cpuPerRead) / 2,
+                   (before.readsPerSecond + after.readsPerSecond) / 2, before.fine && after.fine};
+}
+
 struct Sampling {
   double wall = 0;
   double cpu = 0;
-  int changes = 0;        // new colours seen in the hex field
-  double floorReads = 0;  // the bare reader's, meanwhile
-  double floorCpu = 0;
-
-  double floorPerRead() const { return floorReads > 0 ? floorCpu / floorReads : 0; }
+  int changes = 0;  // new colours seen in the hex field
 };
 
 // SHIFT held over a screen point for the sampling time; looking at the hex
 // field counts the colours shown, or not looking keeps the figure clean.
-Sampling holdShiftOver(const bench::ProcessCpu& cpu, const BareReader& floor, HWND hexField,
-                       POINT point, bool look) {
+Sampling holdShiftOver(const bench::ProcessCpu& cpu, HWND hexField, POINT point, bool look) {
   e2e::movePointer(point);
   Sampling sampling;
-  const ReaderTotals floorBefore = floor.now();
   const double cpuBefore = cpu.seconds();
   const Clock::time_point begin = Clock::now();
   e2e::HeldKey shift(VK_SHIFT);
@@ -237,9 +257,6 @@ Sampling holdShiftOver(const bench::ProcessCpu& cpu, const BareReader& floor, HW
   shift.release();
   sampling.wall = seconds(Clock::now() - begin);
   sampling.cpu = cpu.seconds() - cpuBefore;
-  const ReaderTotals floorAfter = floor.now();
-  sampling.floorReads = floorAfter.reads - floorBefore.reads;
-  sampling.floorCpu = floorAfter.cpu - floorBefore.cpu;
   return sampling;
 }
 
@@ -274,8 +291,8 @@ double cpuPerChange(const Sampling& sampling, double lookingPerSecond) {
 
 // The program started afresh with the display at 200 %, SHIFT held over the
 // changing colour: CPU a tick.
-double cpuPerTickAtDoubleScale(const std::filesystem::path& program, const BareReader& floor,
-                               POINT overCycling, double lookingPerSecond) {
+double cpuPerTickAtDoubleScale(const std::filesystem::path& program, POINT overCycling,
+                               double lookingPerSecond) {
   const e2e::UserValueGuard dpi(e2e::kDesktopKey, e2e::kLogPixelsValue,
                                 e2e::dwordValue(kDoubleScaleDpi));
   e2e::TintwellProcess app;
@@ -287,7 +304,7 @@ double cpuPerTickAtDoubleScale(const std::filesystem::path& program, const BareR
   const bench::ProcessCpu cpu(process.get(), program);
   std::this_thread::sleep_for(kSettling);
   e2e::bringToFront(app.window());
-  const Sampling changing = holdShiftOver(cpu, floor, hexField, overCycling, true);
+  const Sampling changing = holdShiftOver(cpu, hexField, overCycling, true);
   app.requestClose();
   app.waitForExit(e2e::kReactionLimit);
   return cpuPerChange(changing, lookingPerSecond);
@@ -322,8 +339,6 @@ int main() {
   const StartTimes starts = medianStartSeconds(program, floors);
   const double windowMemory = windowFloorMemory(floors, L"window");
   const double controlsMemory = windowFloorMemory(floors, L"controls");
-  e2e::movePointer(overStill);
-  const BareReader floor(floors);
 
   e2e::TintwellProcess app;
   const std::string failure = app.start(program);
@@ -342,27 +357,37 @@ int main() {
 
   e2e::bringToFront(app.window());
   const double lookingPerSecond = lookingCpuPerSecond(cpu, hexField);
-  const Sampling changing = holdShiftOver(cpu, floor, hexField, overCycling, true);
+  e2e::movePointer(overStill);
+  const ReadFloor floorFirst = measureReadFloor(floors);
+  // The bare reader's window came and went: the keys must reach Tintwell.
+  e2e::bringToFront(app.window());
+  const Sampling changing = holdShiftOver(cpu, hexField, overCycling, true);
+  const ReadFloor floorBetween = measureReadFloor(floors);
   // Over one colour the ticks show nothing new; they run at the timer's pace,
-  // which the bare reader's count beside them gives.
-  const Sampling unchanged = holdShiftOver(cpu, floor, hexField, overStill, false);
+  // which the bare reader's count gives.
+  e2e::bringToFront(app.window());
+  const Sampling unchanged = holdShiftOver(cpu, hexField, overStill, false);
+  const ReadFloor floorLast = measureReadFloor(floors);
   const double memoryAfter = privateMegabytes(app.window());
   app.requestClose();
   app.waitForExit(e2e::kReactionLimit);
 
   const double cpuPerDoubleScaleTick =
-      cpuPerTickAtDoubleScale(program, floor, overCycling, lookingPerSecond);
+      cpuPerTickAtDoubleScale(program, overCycling, lookingPerSecond);
 
   const double ticksPerSecond = changing.changes / changing.wall;
   const double cpuPerNewTick = cpuPerChange(changing, lookingPerSecond);
-  const double unchangedTicks = unchanged.floorReads;
+  const ReadFloor newFloor = around(floorFirst, floorBetween);
+  const ReadFloor sameFloor = around(floorBetween, floorLast);
+  const double unchangedTicks = sameFloor.readsPerSecond * unchanged.wall;
   const double cpuPerSameTick = unchangedTicks > 0 ? unchanged.cpu / unchangedTicks : 0.0;
-  const double newFloorMs = 1000.0 * changing.floorPerRead();
-  const double sameFloorMs = 1000.0 * unchanged.floorPerRead();
+  const double newFloorMs = 1000.0 * newFloor.cpuPerRead;
+  const double sameFloorMs = 1000.0 * sameFloor.cpuPerRead;
 
-  std::printf("CPU counted %s; the bare reader ran beside each measure\n",
-              cpu.fine() && floor.fine() ? "to the nanosecond by the host's scheduler"
-                                         : "in the system's own steps");
+  std::printf("CPU counted %s; each tick's floor: the bare reads just before and after\n",
+              cpu.fine() && newFloor.fine && sameFloor.fine
+                  ? "to the nanosecond by the host's scheduler"
+                  : "in the system's own steps");
   std::printf("%-40s %13s %10s  %s\n", "measure", "value", "/ floor", "target");
   std::printf("%-40s %9.1f\n", "sampler ticks per second (SHIFT held)", ticksPerSecond);
   std::printf("%-40s %8.1f%%\n", "CPU use while sampling, one core",
