@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "alternating_color.h"
 #include "core/mod_color.h"
 #include "fakes/headless_window.h"
 #include "picker/picker_math.h"
@@ -26,7 +27,9 @@ void drawMatrix(benchmark::State& state) {
   auto& window = startedWindow();
   window.cmbQuality.setListIndex(static_cast<int>(state.range(0)));
   window.form.iDim = static_cast<int16_t>(state.range(1));
+  bench::AlternatingColor color(window);
   for (auto _ : state) {
+    color.next();
     window.form.drawMatrix(true);
     benchmark::DoNotOptimize(window.imgMatrix.image().dibBits());
   }
@@ -67,13 +70,21 @@ BENCHMARK(naiveMatrix);
 void drawVertical(benchmark::State& state) {
   auto& window = startedWindow();
   window.form.iDim = static_cast<int16_t>(state.range(0));
-  for (auto _ : state) window.form.drawVertical();
+  bench::AlternatingColor color(window);
+  for (auto _ : state) {
+    color.next();
+    window.form.drawVertical();
+  }
 }
 BENCHMARK(drawVertical)->DenseRange(0, 5)->ArgName("dim");
 
 void refreshInputs(benchmark::State& state) {
   auto& window = startedWindow();
-  for (auto _ : state) window.form.refreshInputs(-1);
+  bench::AlternatingColor color(window);
+  for (auto _ : state) {
+    color.next();
+    window.form.refreshInputs(-1);
+  }
 }
 BENCHMARK(refreshInputs);
 

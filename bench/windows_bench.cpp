@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "alternating_color.h"
 #include "core/mod_color.h"
 #include "core/rounding.h"
 #include "fakes/headless_window.h"
@@ -108,6 +109,7 @@ void addDrawingRows(std::vector<Row>& rows) {
   auto& window = startedWindow();
   std::vector<PackedColor> scratch(kSurfaceSide * kSurfaceSide);
   GdiMatrix gdi;
+  bench::AlternatingColor color(window);
   static const char* const kQualities[] = {"High", "Medium", "Low"};
   for (int quality = 0; quality < 3; ++quality) {
     const std::string floorName = std::string("floor ") + kQualities[quality];
@@ -124,8 +126,11 @@ void addDrawingRows(std::vector<Row>& rows) {
                     ""});
     window.cmbQuality.setListIndex(quality);
     window.form.iDim = 0;
-    rows.push_back({std::string("drawMatrix ") + kQualities[quality],
-                    secondsPerCall([&] { window.form.drawMatrix(true); }), floorName});
+    rows.push_back({std::string("drawMatrix ") + kQualities[quality], secondsPerCall([&] {
+                      color.next();
+                      window.form.drawMatrix(true);
+                    }),
+                    floorName});
     rows.push_back({std::string("per-pixel GDI ") + kQualities[quality],
                     secondsPerCall([&] { gdi.draw(quality, window.form); }),
                     std::string("drawMatrix ") + kQualities[quality]});
@@ -139,8 +144,16 @@ void addDrawingRows(std::vector<Row>& rows) {
                     }
                   }),
                   "drawMatrix High"});
-  rows.push_back({"drawVertical", secondsPerCall([&] { window.form.drawVertical(); }), ""});
-  rows.push_back({"refreshInputs", secondsPerCall([&] { window.form.refreshInputs(-1); }), ""});
+  rows.push_back({"drawVertical", secondsPerCall([&] {
+                    color.next();
+                    window.form.drawVertical();
+                  }),
+                  ""});
+  rows.push_back({"refreshInputs", secondsPerCall([&] {
+                    color.next();
+                    window.form.refreshInputs(-1);
+                  }),
+                  ""});
 }
 
 // The matrix shown on a memory bitmap at 100 % (the image as it is) and at
