@@ -18,8 +18,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "app_process.h"
 #include "environment.h"
@@ -289,25 +291,52 @@ double cpuPerChange(const Sampling& sampling, double lookingPerSecond) {
                           : 0.0;
 }
 
+// Tintwell started, its fields filled, moved clear of the patches and let
+// settle; closed at the end as a user closes it.
+class MeasuredTintwell {
+ public:
+  explicit MeasuredTintwell(const std::filesystem::path& program) : failure_(app_.start(program)) {
+    if (!failure_.empty()) return;
+    hexField_ = app_.control(layout::txtInpId(kHexField));
+    e2e::waitUntil([&] { return e2e::controlText(hexField_) == "ff0000"; }, e2e::kStartLimit);
+    keepClearOfThePatches(app_.window());
+    process_ = processOf(app_.window());
+    cpu_.emplace(process_.get(), program);
+    std::this_thread::sleep_for(kSettling);
+  }
+  ~MeasuredTintwell() {
+    if (!failure_.empty()) return;
+    app_.requestClose();
+    app_.waitForExit(e2e::kReactionLimit);
+  }
+  MeasuredTintwell(const MeasuredTintwell&) = delete;
+  MeasuredTintwell& operator=(const MeasuredTintwell&) = delete;
+
+  const std::string& failure() const { return failure_; }
+  HWND window() const { return app_.window(); }
+  HWND hexField() const { return hexField_; }
+  const bench::ProcessCpu& cpu() const { return *cpu_; }
+
+ private:
+  e2e::TintwellProcess app_;
+  std::string failure_;
+  HWND hexField_ = nullptr;
+  win32::KernelHandle process_;
+  std::optional<bench::ProcessCpu> cpu_;
+};
+
 // The program started afresh with the display at 200 %, SHIFT held over the
 // changing colour: CPU a tick.
 double cpuPerTickAtDoubleScale(const std::filesystem::path& program, POINT overCycling,
                                double lookingPerSecond) {
   const e2e::UserValueGuard dpi(e2e::kDesktopKey, e2e::kLogPixelsValue,
                                 e2e::dwordValue(kDoubleScaleDpi));
-  e2e::TintwellProcess app;
-  if (!dpi.written() || !app.start(program).empty()) return 0;
-  const HWND hexField = app.control(layout::txtInpId(kHexField));
-  e2e::waitUntil([&] { return e2e::controlText(hexField) == "ff0000"; }, e2e::kStartLimit);
-  keepClearOfThePatches(app.window());
-  const win32::KernelHandle process = processOf(app.window());
-  const bench::ProcessCpu cpu(process.get(), program);
-  std::this_thread::sleep_for(kSettling);
+  if (!dpi.written()) return 0;
+  const MeasuredTintwell app(program);
+  if (!app.failure().empty()) return 0;
   e2e::bringToFront(app.window());
-  const Sampling changing = holdShiftOver(cpu, hexField, overCycling, true);
-  app.requestClose();
-  app.waitForExit(e2e::kReactionLimit);
-  return cpuPerChange(changing, lookingPerSecond);
+  return cpuPerChange(holdShiftOver(app.cpu(), app.hexField(), overCycling, true),
+                      lookingPerSecond);
 }
 
 // A floor the measurement could not resolve gives no ratio: "-".
@@ -340,37 +369,29 @@ int main() {
   const double windowMemory = windowFloorMemory(floors, L"window");
   const double controlsMemory = windowFloorMemory(floors, L"controls");
 
-  e2e::TintwellProcess app;
-  const std::string failure = app.start(program);
-  if (!failure.empty()) {
-    std::fprintf(stderr, "cannot start %s: %s\n", program.string().c_str(), failure.c_str());
+  std::optional<MeasuredTintwell> app(std::in_place, program);
+  if (!app->failure().empty()) {
+    std::fprintf(stderr, "cannot start %s: %s\n", program.string().c_str(), app->failure().c_str());
     return 1;
   }
-  const HWND hexField = app.control(layout::txtInpId(kHexField));
-  e2e::waitUntil([&] { return e2e::controlText(hexField) == "ff0000"; }, e2e::kStartLimit);
-  keepClearOfThePatches(app.window());
+  const double memoryAtStart = privateMegabytes(app->window());
 
-  const win32::KernelHandle process = processOf(app.window());
-  const bench::ProcessCpu cpu(process.get(), program);
-  std::this_thread::sleep_for(kSettling);
-  const double memoryAtStart = privateMegabytes(app.window());
-
-  e2e::bringToFront(app.window());
-  const double lookingPerSecond = lookingCpuPerSecond(cpu, hexField);
+  e2e::bringToFront(app->window());
+  const double lookingPerSecond = lookingCpuPerSecond(app->cpu(), app->hexField());
   e2e::movePointer(overStill);
   const ReadFloor floorFirst = measureReadFloor(floors);
   // The bare reader's window came and went: the keys must reach Tintwell.
-  e2e::bringToFront(app.window());
-  const Sampling changing = holdShiftOver(cpu, hexField, overCycling, true);
+  e2e::bringToFront(app->window());
+  const Sampling changing = holdShiftOver(app->cpu(), app->hexField(), overCycling, true);
   const ReadFloor floorBetween = measureReadFloor(floors);
   // Over one colour the ticks show nothing new; they run at the timer's pace,
   // which the bare reader's count gives.
-  e2e::bringToFront(app.window());
-  const Sampling unchanged = holdShiftOver(cpu, hexField, overStill, false);
+  e2e::bringToFront(app->window());
+  const Sampling unchanged = holdShiftOver(app->cpu(), app->hexField(), overStill, false);
   const ReadFloor floorLast = measureReadFloor(floors);
-  const double memoryAfter = privateMegabytes(app.window());
-  app.requestClose();
-  app.waitForExit(e2e::kReactionLimit);
+  const double memoryAfter = privateMegabytes(app->window());
+  const bool countedFinely = app->cpu().fine();
+  app.reset();
 
   const double cpuPerDoubleScaleTick =
       cpuPerTickAtDoubleScale(program, overCycling, lookingPerSecond);
@@ -385,7 +406,7 @@ int main() {
   const double sameFloorMs = 1000.0 * sameFloor.cpuPerRead;
 
   std::printf("CPU counted %s; each tick's floor: the bare reads just before and after\n",
-              cpu.fine() && newFloor.fine && sameFloor.fine
+              countedFinely && newFloor.fine && sameFloor.fine
                   ? "to the nanosecond by the host's scheduler"
                   : "in the system's own steps");
   std::printf("%-40s %13s %10s  %s\n", "measure", "value", "/ floor", "target");
