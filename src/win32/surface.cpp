@@ -212,7 +212,7 @@ void SurfaceWindow::refresh() {
   show(client.get());
 }
 
-void showPixels(HDC target, int width, int height, const uint32_t* bits) {
+BITMAPINFO topDownPixels(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = width;
@@ -220,6 +220,11 @@ void showPixels(HDC target, int width, int height, const uint32_t* bits) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+void showPixels(HDC target, int width, int height, const uint32_t* bits) {
+  const BITMAPINFO info = topDownPixels(width, height);
   SetDIBitsToDevice(target, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                     static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS);
 }

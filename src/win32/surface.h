@@ -21,8 +21,10 @@ enum class MouseAction { down, move, up };
 
 int16_t modifierMask();
 
-// Shows top-down 32-bit pixels (as PixelImage keeps them) at the target's
-// origin, in one call.
+// The header of top-down 32-bit pixels, as PixelImage keeps them.
+BITMAPINFO topDownPixels(int width, int height);
+
+// Shows top-down 32-bit pixels at the target's origin, in one call.
 void showPixels(HDC target, int width, int height, const uint32_t* bits);
 
 // Where a surface reports its pointer events, in designed pixels of its

@@ -5,6 +5,7 @@
 
 #include "win32/handles.h"
 #include "win32/main_window.h"
+#include "win32/surface.h"
 
 namespace tintwell::win32 {
 
@@ -178,7 +179,13 @@ void MainWindow::paint(HDC target, const RECT& area) const {
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return;
   const MemoryDc buffer(target);
-  const Bitmap surface(CreateCompatibleBitmap(target, width, height));
+  // Pixels of our own rather than a bitmap like the screen's: selecting one
+  // of those asks the system for the display's depth every time, three
+  // round trips to the window server under Wine.
+  const BITMAPINFO format = topDownPixels(width, height);
+  void* pixels = nullptr;
+  const Bitmap surface(
+      CreateDIBSection(buffer.get(), &format, DIB_RGB_COLORS, &pixels, nullptr, 0));
   const SelectedObject selected(buffer.get(), surface.get());
   SetViewportOrgEx(buffer.get(), -area.left, -area.top, nullptr);
   FillRect(buffer.get(), &area, GetSysColorBrush(COLOR_BTNFACE));

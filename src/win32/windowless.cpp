@@ -183,8 +183,10 @@ void WindowlessPicture::rescale() {
   const ArtResource* resource = resourceOf(design().art);
   if (resource == nullptr) return;
   const int id = resource->resourceId + IDB_SCALE_STEP * pictureScaleIndex(layer().scale().dpi());
-  art_ = Bitmap(static_cast<HBITMAP>(
-      LoadImageW(layer().instance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+  // Kept as drawn (a DIB): a bitmap like the screen's asks the system for the
+  // display's depth at every paint that selects it.
+  art_ = Bitmap(static_cast<HBITMAP>(LoadImageW(layer().instance(), MAKEINTRESOURCEW(id),
+                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   BITMAP info{};
   artSize_ = GetObjectW(art_.get(), sizeof info, &info) != 0 ? SIZE{info.bmWidth, info.bmHeight}
                                                              : SIZE{width_, height_};
