@@ -209,9 +209,12 @@ int MainWindow::run() {
 
 // Every message that is waiting now, then back to the caller; a quit request
 // is left for the loop of run(). Inside another pump it leaves them to that one.
+// Pending paints go first, handed to each window directly: fetched from the
+// queue, each would cost a round trip more.
 void MainWindow::doEvents() {
   const PumpGuard pump(pumping_);
   if (!pump.entered()) return;
+  if (window_ != nullptr) UpdateWindow(window_);
   MSG message{};
   while (!ended_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
