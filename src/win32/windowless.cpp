@@ -203,8 +203,9 @@ void WindowlessPicture::paint(HDC target) const {
   const MemoryDc source(target);
   const SelectedObject selected(source.get(), art_.get());
   if (keyed_) {
-    TransparentBlt(target, area.left, area.top, width, height, source.get(), 0, 0, artSize_.cx,
-                   artSize_.cy, kTransparentKey);
+    // gdi32's own, which msimg32's only forwards to: one library fewer to load at start.
+    GdiTransparentBlt(target, area.left, area.top, width, height, source.get(), 0, 0, artSize_.cx,
+                      artSize_.cy, kTransparentKey);
   } else if (width == artSize_.cx && height == artSize_.cy) {
     BitBlt(target, area.left, area.top, width, height, source.get(), 0, 0, SRCCOPY);
   } else {
