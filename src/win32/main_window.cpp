@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "shell/pump_guard.h"
 #include "win32/dpi.h"
 #include "win32/resource.h"
@@ -209,12 +211,13 @@ int MainWindow::run() {
 
 // Every message that is waiting now, then back to the caller; a quit request
 // is left for the loop of run(). Inside another pump it leaves them to that one.
-// Pending paints go first, handed to each window directly: fetched from the
-// queue, each would cost a round trip more.
+// Fields whose text changed repaint first, each handed its paint directly:
+// fetched from the queue, each repaint would cost a server round trip more.
+// Without such a field, asking for paints would cost that trip for nothing.
 void MainWindow::doEvents() {
   const PumpGuard pump(pumping_);
   if (!pump.entered()) return;
-  if (window_ != nullptr) UpdateWindow(window_);
+  if (std::exchange(fieldsChanged_, false) && window_ != nullptr) UpdateWindow(window_);
   MSG message{};
   while (!ended_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {

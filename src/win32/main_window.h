@@ -104,7 +104,8 @@ class MainWindow final : public FormWindow,
   HWND window_ = nullptr;
   DisplayScale scale_{kDesignDpi};
   bool ended_ = false;
-  bool pumping_ = false;  // a doEvents is running further up the stack
+  bool pumping_ = false;        // a doEvents is running further up the stack
+  bool fieldsChanged_ = false;  // a field's text changed since the last doEvents
   HWND lastFocus_ = nullptr;
 
   FontCache fonts_;

@@ -85,6 +85,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::onCommand(int id, int code) {
   if (inRange(id, layout::kTxtInpIdBase, kFieldCount)) {
     EditField* field = fields_.at(static_cast<size_t>(id - layout::kTxtInpIdBase)).get();
+    if (code == EN_CHANGE) fieldsChanged_ = true;
     if (field != nullptr) field->onCommand(code);
   } else if (inRange(id, layout::kOptDimIdBase, kDimensionCount)) {
     optDim_.onCommand(id - layout::kOptDimIdBase, code);
