@@ -1,0 +1,104 @@
+# shellcheck shell=bash
+# Wine server round trips per sampler tick, counted rather than timed: the
+# programs run under a wineserver that logs every request, and a tick is one
+# thread's requests from one WM_TIMER to the next. Unlike CPU time on a shared
+# machine, the count comes out the same on every run. Sourced, not run; needs
+# Xvfb started and the Wine environment set, with no server running.
+
+TINTWELL_PATCH_LEFT=1000
+TINTWELL_PATCH_TOP=100
+TINTWELL_PATCH_SIZE=64
+
+# The requests in each tick of the thread that created a window of the class,
+# for the ticks after a line of the log that read the screen (they ask for the
+# pointer), most common count first: "count ticks" per line.
+ticks_of_class() {
+  local log=$1 windowClass=$2 after=$3
+  awk -v class="class=L\"$windowClass\"" -v after="$after" '
+    FNR == NR {
+      if (!thread && index($0, "create_window(") && index($0, class)) thread = substr($0, 1, 4)
+      next
+    }
+    FNR <= after || substr($0, 1, 6) != thread ": " { next }
+    /msg=00000113/ && / = 0 \{/ {
+      if (reading) ticks[requests]++
+      requests = 0; reading = 0; next
+    }
+    / = / || !/^[0-9a-f]+: [a-z_]+\(/ { next }
+    { requests++ }
+    /: set_cursor\( / { reading = 1 }
+    END { for (count in ticks) print count, ticks[count] }
+  ' "$log" "$log" | sort -k2,2nr
+}
+
+# The most common count of round trips in a reading tick of that class.
+round_trips_of_class() {
+  ticks_of_class "$1" "$2" "$3" | awk 'NR == 1 { print $1 }'
+}
+
+# Runs a Windows program in the background; its process goes when the prefix's
+# server does.
+run_windows() {
+  wine "$@" </dev/null >/dev/null 2>&1 &
+}
+
+# Holds SHIFT for a few seconds with the pointer at a screen point, over the
+# window of the given title brought to the front first.
+hold_shift_over() {
+  local x=$1 y=$2 title=$3 window
+  window=$(xdotool search --name "^$title\$" | head -1)
+  [ -n "$window" ] && xdotool windowactivate "$window" 2>/dev/null
+  xdotool mousemove "$x" "$y"
+  sleep 0.5
+  xdotool keydown shift
+  sleep 3
+  xdotool keyup shift
+}
+
+# Prints the rows: Tintwell's tick over a new colour and over the same colour,
+# and the bare read's, each as a ratio to the bare read.
+print_round_trips() {
+  local program=$1 floors=$2 patches=$3 log
+  log=$(mktemp)
+  wineserver -f -d1 -p </dev/null >/dev/null 2>"$log" &
+  sleep 1
+  local middle=$((TINTWELL_PATCH_SIZE / 2))
+  local stillLeft=$((TINTWELL_PATCH_LEFT + 2 * TINTWELL_PATCH_SIZE))
+  run_windows "$patches" "$TINTWELL_PATCH_LEFT" "$TINTWELL_PATCH_TOP" "$TINTWELL_PATCH_SIZE" cycle
+  run_windows "$patches" "$stillLeft" "$TINTWELL_PATCH_TOP" "$TINTWELL_PATCH_SIZE" 3c6e91
+  run_windows "$program"
+  sleep 4
+  local changing still
+  changing=$(wc -l <"$log")
+  hold_shift_over $((TINTWELL_PATCH_LEFT + middle)) $((TINTWELL_PATCH_TOP + middle)) Tintwell
+  still=$(wc -l <"$log")
+  hold_shift_over $((stillLeft + middle)) $((TINTWELL_PATCH_TOP + middle)) Tintwell
+  local after
+  after=$(wc -l <"$log")
+  run_windows "$floors" read
+  sleep 3
+  wineserver -k 2>/dev/null
+  sleep 1
+
+  local floor new same part
+  floor=$(round_trips_of_class "$log" TintwellFloor 0)
+  part=$(mktemp)
+  head -n "$still" "$log" >"$part"
+  new=$(round_trips_of_class "$part" TintwellMainWindow "$changing")
+  # The first tick over the still patch brings its colour: the most common
+  # count is the one of the unchanged ticks.
+  head -n "$after" "$log" >"$part"
+  same=$(round_trips_of_class "$part" TintwellMainWindow "$still")
+  rm -f "$log" "$part"
+  awk -v floor="${floor:-0}" -v new="${new:-0}" -v same="${same:-0}" '
+    function row(name, value) {
+      if (floor > 0) printf "%-40s %9d     %9.2fx\n", name, value, value / floor
+      else printf "%-40s %9d     %10s\n", name, value, "-"
+    }
+    BEGIN {
+      printf "%-40s %9s     %10s\n", "measure", "trips", "/ floor"
+      row("round trips per tick, a new colour", new)
+      row("round trips per tick, the same colour", same)
+      row("floor: a bare 1 x 1 screen read", floor)
+    }'
+}
