@@ -2,24 +2,26 @@
 # Wine server round trips per sampler tick, counted rather than timed: the
 # programs run under a wineserver that logs every request, and a tick is one
 # thread's requests from one WM_TIMER to the next. Unlike CPU time on a shared
-# machine, the count comes out the same on every run. Sourced, not run; needs
+# machine, the count hardly moves between runs (by a few, with the colours
+# the changing patch happens to show). Sourced, not run; needs
 # Xvfb started and the Wine environment set, with no server running.
 
+# Where the sampling bench puts its colour patches, clear of the window.
 TINTWELL_PATCH_LEFT=1000
 TINTWELL_PATCH_TOP=100
 TINTWELL_PATCH_SIZE=64
 
-# The requests in each tick of the thread that created a window of the class,
-# for the ticks after a line of the log that read the screen (they ask for the
-# pointer), most common count first: "count ticks" per line.
-ticks_of_class() {
-  local log=$1 windowClass=$2 after=$3
-  awk -v class="class=L\"$windowClass\"" -v after="$after" '
+# The most common count of requests in a tick that read the screen (it asks
+# for the pointer), for the thread that created a window of the class, among
+# the log's lines from+1 to to.
+round_trips_of_class() {
+  local log=$1 windowClass=$2 from=$3 to=$4
+  awk -v class="class=L\"$windowClass\"" -v from="$from" -v to="$to" '
     FNR == NR {
       if (!thread && index($0, "create_window(") && index($0, class)) thread = substr($0, 1, 4)
       next
     }
-    FNR <= after || substr($0, 1, 6) != thread ": " { next }
+    FNR <= from || FNR > to || substr($0, 1, 6) != thread ": " { next }
     /msg=00000113/ && / = 0 \{/ {
       if (reading) ticks[requests]++
       requests = 0; reading = 0; next
@@ -27,13 +29,11 @@ ticks_of_class() {
     / = / || !/^[0-9a-f]+: [a-z_]+\(/ { next }
     { requests++ }
     /: set_cursor\( / { reading = 1 }
-    END { for (count in ticks) print count, ticks[count] }
-  ' "$log" "$log" | sort -k2,2nr
-}
-
-# The most common count of round trips in a reading tick of that class.
-round_trips_of_class() {
-  ticks_of_class "$1" "$2" "$3" | awk 'NR == 1 { print $1 }'
+    END {
+      for (count in ticks) if (ticks[count] > best) { best = ticks[count]; most = count }
+      print most
+    }
+  ' "$log" "$log"
 }
 
 # Runs a Windows program in the background; its process goes when the prefix's
@@ -80,16 +80,13 @@ print_round_trips() {
   wineserver -k 2>/dev/null
   sleep 1
 
-  local floor new same part
-  floor=$(round_trips_of_class "$log" TintwellFloor 0)
-  part=$(mktemp)
-  head -n "$still" "$log" >"$part"
-  new=$(round_trips_of_class "$part" TintwellMainWindow "$changing")
+  local floor new same
+  floor=$(round_trips_of_class "$log" TintwellFloor "$after" "$(wc -l <"$log")")
+  new=$(round_trips_of_class "$log" TintwellMainWindow "$changing" "$still")
   # The first tick over the still patch brings its colour: the most common
   # count is the one of the unchanged ticks.
-  head -n "$after" "$log" >"$part"
-  same=$(round_trips_of_class "$part" TintwellMainWindow "$still")
-  rm -f "$log" "$part"
+  same=$(round_trips_of_class "$log" TintwellMainWindow "$still" "$after")
+  rm -f "$log"
   awk -v floor="${floor:-0}" -v new="${new:-0}" -v same="${same:-0}" '
     function row(name, value) {
       if (floor > 0) printf "%-40s %9d     %9.2fx\n", name, value, value / floor
