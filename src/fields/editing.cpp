@@ -29,17 +29,18 @@ constexpr FieldRange<int16_t> kChannelRange{{0, "0"}, {static_cast<int16_t>(kCha
 constexpr FieldRange<int32_t> kColorNumberRange{{0, "0"}, {kColorNumberMax, "16777215"}};
 
 // An out-of-range value takes its limit and the field the limit's text, with
-// the caret left where the user had it.
+// the caret left where the user had it. True when the field was corrected.
 template <typename Number>
-void keepInRange(TextField& field, Number& value, const FieldRange<Number>& range) {
+bool keepInRange(TextField& field, Number& value, const FieldRange<Number>& range) {
   const FieldLimit<Number>* limit = nullptr;
   if (value < range.low.value) limit = &range.low;
   if (value > range.high.value) limit = &range.high;
-  if (limit == nullptr) return;
+  if (limit == nullptr) return false;
   value = limit->value;
   const int caret = field.selStart();
   field.setText(limit->text);
   field.setSelStart(caret);
+  return true;
 }
 
 }  // namespace
@@ -61,8 +62,8 @@ void frmColor::txtInp_Change(int16_t index) {
     takeRgbFields();
   } else if (index == kHexField) {
     takeHexField();
-  } else {
-    takeColorNumberField();
+  } else if (takeColorNumberField() == Handled::nested) {
+    return;
   }
 
   refreshInputs(index);
@@ -100,13 +101,17 @@ void frmColor::takeHexField() {
   convRGB2HSV(color.red, color.green, color.blue);
 }
 
-// The guard stays on: the corrected text is read once more, nested, and
-// being in range it is not corrected again.
-void frmColor::takeColorNumberField() {
+// The guard stays on: the corrected text is handled once more, nested, and
+// being in range it is not corrected again. That handling applies the colour
+// in full, and events queued behind it may have run in its refresh and set
+// another colour since: going on here would write the corrected colour over
+// theirs, in every field but this one.
+frmColor::Handled frmColor::takeColorNumberField() {
   int32_t number = nearestInt32(readNumber(txtInp(kColorNumberField).text()));
-  keepInRange(txtInp(kColorNumberField), number, kColorNumberRange);
+  if (keepInRange(txtInp(kColorNumberField), number, kColorNumberRange)) return Handled::nested;
   const auto color = static_cast<PackedColor>(number);
   convRGB2HSV(redOf(color), greenOf(color), blueOf(color));
+  return Handled::here;
 }
 
 }  // namespace tintwell

@@ -133,7 +133,8 @@ class frmColor : public ColorState {
   void takeHsvFields();
   void takeRgbFields();
   void takeHexField();
-  void takeColorNumberField();
+  enum class Handled { here, nested };
+  Handled takeColorNumberField();
   void lightItem(int16_t item);
 
   FormControls& controls_;

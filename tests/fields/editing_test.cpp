@@ -159,6 +159,32 @@ TEST(Typing, TheNestedColorNumberCorrectionEndsInRange) {
   EXPECT_EQ(window.fields[6]->text(), "ffffff");
 }
 
+// The corrected text is handled nested, and a click queued behind it runs in
+// that handling's refresh. The outer handling used to go on with its white
+// and write it over every field but the colour number, which kept the click's.
+TEST(Typing, AColorNumberCorrectionDoesNotWriteItsColorOverAClickQueuedBehindIt) {
+  constexpr int kBlueDimension = 5;
+  const auto click = [](HeadlessWindow& window) {
+    window.form.imgMatrix_MouseDown(1, 0, 86, 127);
+    window.form.imgMatrix_MouseUp(1, 0, 86, 127);
+  };
+  HeadlessWindow clickedOnWhite;
+  clickedOnWhite.start();
+  clickedOnWhite.form.optDim_Click(kBlueDimension);
+  clickedOnWhite.replaceText(7, "16777215");
+  click(clickedOnWhite);
+
+  HeadlessWindow window;
+  window.start();
+  window.form.optDim_Click(kBlueDimension);
+  window.focusField(7);
+  window.window.post([&] { click(window); });
+  window.fields[7]->selectAllAndType("20000000");
+  EXPECT_EQ(window.fieldTexts(), clickedOnWhite.fieldTexts());
+  EXPECT_EQ(window.form.lCurColor, clickedOnWhite.form.lCurColor);
+  EXPECT_EQ(window.imgCurColor.image().pixel(0, 0), clickedOnWhite.imgCurColor.image().pixel(0, 0));
+}
+
 TEST(Typing, QueuedKeystrokesRunInsideTheRefreshWithTheGuardRestored) {
   HeadlessWindow window;
   window.start();
