@@ -73,7 +73,7 @@ std::string EditField::text() const {
 // leaves it out (some do for an unchanged text), the change is raised here,
 // so every write is seen exactly once and before this returns.
 void EditField::setText(const std::string& text) {
-  if (readsAsWritten(text)) {
+  if (readsAsWritten(this->text(), text, [this] { return editState(); })) {
     events_.fieldChanged(index_);
     return;
   }
@@ -85,18 +85,13 @@ void EditField::setText(const std::string& text) {
   }
 }
 
-// A write leaves the text with the caret at its start, nothing selected and
-// nothing to undo (and so scrolled to the start). A field that is like that
-// already is not written again: redrawing it is most of what a tick over an
-// unchanged colour would cost, and nobody could see it. The text is asked
-// first: when the colour changed, it alone differs.
-bool EditField::readsAsWritten(const std::string& text) const {
-  if (this->text() != text) return false;
+EditState EditField::editState() const {
   DWORD selectionStart = 0;
   DWORD selectionEnd = 0;
   SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
                reinterpret_cast<LPARAM>(&selectionEnd));
-  return selectionStart == 0 && selectionEnd == 0 && !SendMessageW(edit_, EM_CANUNDO, 0, 0);
+  return {static_cast<int>(selectionStart), static_cast<int>(selectionEnd),
+          SendMessageW(edit_, EM_CANUNDO, 0, 0) != 0};
 }
 
 // Wine's EDIT sends EN_CHANGE also for a keystroke it refused at the maximum

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "fields/field_write.h"
 #include "shell/display_scale.h"
 #include "shell/layout.h"
 #include "shell/ports.h"
@@ -49,7 +50,7 @@ class EditField final : public TextField {
 
  private:
   bool acceptChange();
-  bool readsAsWritten(const std::string& text) const;
+  EditState editState() const;
 
   HWND edit_;
   int index_;

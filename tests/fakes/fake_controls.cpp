@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/utf8.h"
+#include "fields/field_write.h"
 #include "shell/pump_guard.h"
 
 namespace tintwell::fakes {
@@ -24,39 +25,100 @@ int FakeTextField::length() const {
   return static_cast<int>(utf8Characters(text_).size());
 }
 
+std::string FakeTextField::selected() const {
+  const size_t from = byteOffset(text_, selectionStart_);
+  return text_.substr(from, byteOffset(text_, selectionEnd_) - from);
+}
+
 void FakeTextField::setText(const std::string& text) {
-  text_ = text;
-  caret_ = 0;
   ++writeCount;
+  userText_ = false;
+  const auto state = [this] {
+    return EditState{selectionStart_, selectionEnd_, undoText_.has_value()};
+  };
+  if (readsAsWritten(text_, text, state)) {
+    ++skippedWrites;
+  } else {
+    text_ = text;
+    selectionStart_ = selectionEnd_ = 0;
+    undoText_.reset();
+  }
   if (onChange) onChange();
 }
 
 void FakeTextField::setSelStart(int position) {
-  caret_ = std::clamp(position, 0, length());
+  selectionStart_ = selectionEnd_ = std::clamp(position, 0, length());
+}
+
+void FakeTextField::edit(std::string text, int caret) {
+  undoText_ = text_;
+  text_ = std::move(text);
+  selectionStart_ = selectionEnd_ = caret;
+  userText_ = true;
+  if (onChange) onChange();
+}
+
+void FakeTextField::refuse() {
+  if (refusalRaisesChange && onChange) onChange();
+}
+
+void FakeTextField::replaceSelection(const std::string& text) {
+  const int room = maxLength_ - (length() - (selectionEnd_ - selectionStart_));
+  const std::string fitting = text.substr(0, byteOffset(text, room));
+  if (fitting.empty() && !text.empty()) return refuse();
+  const size_t from = byteOffset(text_, selectionStart_);
+  std::string changed = text_;
+  changed.replace(from, byteOffset(text_, selectionEnd_) - from, fitting);
+  edit(std::move(changed), selectionStart_ + static_cast<int>(utf8Characters(fitting).size()));
 }
 
 void FakeTextField::type(const std::string& typed) {
   for (const std::string_view character : utf8Characters(typed)) {
-    if (length() >= maxLength_) return;  // the control refuses the character
-    text_.insert(byteOffset(text_, caret_), character);
-    ++caret_;
-    if (onChange) onChange();
+    replaceSelection(std::string(character));
   }
 }
 
 void FakeTextField::backspace() {
-  if (caret_ == 0) return;
-  const size_t from = byteOffset(text_, caret_ - 1);
-  text_.erase(from, byteOffset(text_, caret_) - from);
-  --caret_;
-  if (onChange) onChange();
+  if (selectionStart_ == selectionEnd_) {
+    if (selectionStart_ == 0) return;
+    --selectionStart_;
+  }
+  replaceSelection("");
 }
 
-// A paste replaces the selection in one change, cut at the maximum length.
+void FakeTextField::deleteForward() {
+  if (selectionStart_ == selectionEnd_) {
+    if (selectionEnd_ == length()) return;
+    ++selectionEnd_;
+  }
+  replaceSelection("");
+}
+
+void FakeTextField::selectAll() {
+  selectionStart_ = 0;
+  selectionEnd_ = length();
+}
+
 void FakeTextField::selectAllAndType(const std::string& typed) {
-  text_ = typed.substr(0, byteOffset(typed, maxLength_));
-  caret_ = length();
-  if (onChange) onChange();
+  selectAll();
+  replaceSelection(typed);
+}
+
+void FakeTextField::cut(std::string& clipboard) {
+  if (selectionStart_ == selectionEnd_) return;
+  clipboard = selected();
+  replaceSelection("");
+}
+
+void FakeTextField::paste(const std::string& clipboard) {
+  if (!clipboard.empty()) replaceSelection(clipboard);
+}
+
+// One level of undo, as the platform's field has: undoing twice redoes.
+void FakeTextField::undo() {
+  if (!undoText_) return;
+  std::string restored = std::move(*undoText_);
+  edit(std::move(restored), 0);
 }
 
 void FakeDropDownList::clear() {

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,24 +19,47 @@ class FakeTextField : public TextField {
   explicit FakeTextField(int maxLength) : maxLength_(maxLength) {}
 
   std::string text() const override { return text_; }
-  void setText(const std::string& text) override;  // caret to 0, as WM_SETTEXT leaves it
-  int selStart() const override { return caret_; }
+  // Caret to 0, nothing selected, nothing to undo, as WM_SETTEXT leaves it;
+  // a write that would change none of that is skipped, as the real field
+  // skips it, but its change is raised all the same.
+  void setText(const std::string& text) override;
+  int selStart() const override { return selectionStart_; }
   void setSelStart(int position) override;
 
-  // What a user does: typing at the caret and pasting are cut at the maximum length.
+  // What a user does. Typing replaces the selection; a keystroke or a paste
+  // that does not fit the maximum length is refused, or cut to fit.
   void type(const std::string& typed);
   void backspace();
-  void selectAllAndType(const std::string& typed);
+  void deleteForward();
+  void selectAll();
+  void selectAllAndType(const std::string& typed);  // a paste over the whole text
+  void cut(std::string& clipboard);
+  void paste(const std::string& clipboard);
+  void undo();
+
+  // Whether the text is the user's rather than the program's last write.
+  bool userText() const { return userText_; }
 
   std::function<void()> onChange;
-  int writeCount = 0;
+  // Wine's field raises a change for a keystroke it refused; Windows' does not.
+  bool refusalRaisesChange = false;
+  int writeCount = 0;  // program writes, skipped ones included
+  int skippedWrites = 0;
 
  private:
   int length() const;  // in characters
+  std::string selected() const;
+  // Replaces the selection by as much of the text as fits.
+  void replaceSelection(const std::string& text);
+  void edit(std::string text, int caret);
+  void refuse();
 
   int maxLength_;
   std::string text_;
-  int caret_ = 0;
+  int selectionStart_ = 0;
+  int selectionEnd_ = 0;
+  std::optional<std::string> undoText_;
+  bool userText_ = false;
 };
 
 class FakeLabel : public Label {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/utf8.h"
 #include "sampler/mod_color_capture.h"
 #include "sampler/sampling.h"
 #include "shell/language.h"
@@ -87,9 +88,21 @@ void HeadlessWindow::focusElsewhere() {
   form.txtInp_LostFocus(static_cast<int16_t>(leaving));
 }
 
+void HeadlessWindow::tabForward() {
+  const int next = focusedField + 1;
+  if (next >= kFieldCount) return focusElsewhere();
+  focusField(next);
+  fields[static_cast<size_t>(next)]->selectAll();
+}
+
 void HeadlessWindow::typeInto(int index, const std::string& typed) {
   focusField(index);
-  fields[static_cast<size_t>(index)]->type(typed);
+  // Each key goes to the field that has the focus when it is taken: one
+  // queued before it may have moved the focus.
+  for (const std::string_view key : utf8Characters(typed)) {
+    if (focusedField < 0) return;
+    fields[static_cast<size_t>(focusedField)]->type(std::string(key));
+  }
 }
 
 void HeadlessWindow::replaceText(int index, const std::string& text) {

@@ -27,7 +27,10 @@ class HeadlessWindow : private ControlPlaces {
   // Focus moves as the platform moves it: lost-focus of the old field first.
   void focusField(int index);
   void focusElsewhere();
-  void typeInto(int index, const std::string& typed);  // focuses the field first
+  // TAB from a field goes to the next one and selects its text; from the
+  // last, to the controls after the fields.
+  void tabForward();
+  void typeInto(int index, const std::string& typed);  // focuses the field first, key by key
   void replaceText(int index, const std::string& text);
 
   // Sets the colour state and refreshes the fields from it, as a handler does.
@@ -72,6 +75,7 @@ class HeadlessWindow : private ControlPlaces {
   frmColor form;
   PointerRouter router{static_cast<const ControlPlaces&>(*this)};
   int focusedField = -1;
+  std::string clipboard;
 
  private:
   ControlPlace place(size_t order) const override;

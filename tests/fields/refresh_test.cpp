@@ -3,12 +3,42 @@
 #include <stdexcept>
 
 #include "fakes/headless_window.h"
+#include "fields/field_write.h"
 
 namespace tintwell {
 namespace {
 
 using fakes::HeadlessWindow;
 using fakes::SurfaceGeometry;
+
+// The real field and the fake one skip a write by this rule.
+TEST(FieldWrites, OnlyAWriteThatWouldLeaveTheFieldAsItIsIsSkipped) {
+  struct Row {
+    const char* name;
+    const char* shown;
+    const char* written;
+    EditState state;
+    bool skipped;
+  };
+  const Row rows[] = {
+      {"the same text, as a write left it", "255", "255", {}, true},
+      {"empty over empty", "", "", {}, true},
+      {"another text", "255", "254", {}, false},
+      {"the caret moved", "255", "255", {2, 2, false}, false},
+      {"text selected, as TAB leaves it", "255", "255", {0, 3, false}, false},
+      {"something to undo", "255", "255", {0, 0, true}, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    bool asked = false;
+    const bool skipped = readsAsWritten(row.shown, row.written, [&] {
+      asked = true;
+      return row.state;
+    });
+    EXPECT_EQ(skipped, row.skipped);
+    EXPECT_EQ(asked, std::string_view(row.shown) == row.written) << "the text is asked first";
+  }
+}
 
 TEST(FieldTexts, RoundHalvesToEvenAndWriteEveryForm) {
   struct Row {

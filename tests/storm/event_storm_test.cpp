@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <random>
 #include <string>
 
@@ -38,8 +39,8 @@ class Storm {
 
   void run(uint64_t events) {
     for (uint64_t event = 0; event < events; ++event) {
-      SCOPED_TRACE(testing::Message() << "event " << event << ": " << lastEvent_);
       randomEvent();
+      SCOPED_TRACE(testing::Message() << "event " << event << " of kind " << lastEvent_);
       checkInvariants();
       if (testing::Test::HasFailure()) return;
     }
@@ -50,12 +51,13 @@ class Storm {
 
   std::string randomText() {
     static const std::string kAlphabet = "0123456789.,eEdD+-&HhOoabcdefABCFxz \t";
-    static const char* const kPieces[] = {"\xC5\x91", "\xC3\xA9", "1e400", "4e4", "3e9", "&HFF"};
+    static const char* const kPieces[] = {"\xC5\x91", "\xC3\xA9", "1e400",    "4e4",
+                                          "3e9",      "&HFF",     "99999999", "-1"};
     std::string text;
     const int length = between(0, 9);
     for (int i = 0; i < length; ++i) {
       if (between(0, 9) == 0) {
-        text += kPieces[between(0, 5)];
+        text += kPieces[between(0, std::ssize(kPieces) - 1)];
       } else {
         text += kAlphabet[static_cast<size_t>(between(0, static_cast<int>(kAlphabet.size()) - 1))];
       }
@@ -67,7 +69,7 @@ class Storm {
 
   void randomEvent() {
     frmColor& form = window_.form;
-    const int kind = between(0, 17);
+    const int kind = between(0, 24);
     lastEvent_ = kind;
     switch (kind) {
       case 0:
@@ -144,18 +146,113 @@ class Storm {
         window_.tickHover();
         break;
       }
-      default:
-        // Something queued that will run inside the next refresh.
+      case 17:
+        window_.window.post(queuedEvent());
+        break;
+      case 18:  // keys typed faster than the handlers take them
+        for (int key = between(1, 40); key > 0; --key) {
+          window_.window.post([this] {
+            if (window_.focusedField >= 0) userEdit(window_.focusedField);
+          });
+        }
+        break;
+      case 19: {  // a click into a field puts the caret where it lands
+        const int index = between(0, kFieldCount - 1);
+        window_.focusField(index);
+        window_.fields[static_cast<size_t>(index)]->setSelStart(between(0, 8));
+        break;
+      }
+      case 20:
+        window_.tabForward();
+        break;
+      case 21: {  // the context menu focuses its field first
+        const int index = between(0, kFieldCount - 1);
+        window_.focusField(index);
+        userEdit(index);
+        break;
+      }
+      case 22:  // a corrected colour number with input queued behind it
+        for (int queued = between(1, 3); queued > 0; --queued) window_.window.post(queuedEvent());
+        window_.replaceText(kColorNumberField, outOfRangeColorNumber());
+        break;
+      case 23:  // the same, typed while a handler refreshes
         window_.window.post([this] {
-          const int nested = between(0, 2);
-          if (nested == 0) window_.tickSampler();
-          if (nested == 1 && window_.focusedField >= 0) {
-            window_.fields[static_cast<size_t>(window_.focusedField)]->type(randomText());
+          for (int queued = between(1, 3); queued > 0; --queued) {
+            window_.window.post(queuedEvent());
           }
-          if (nested == 2) window_.form.imgMatrix_MouseMove(1, 0, 10, 10);
+          window_.replaceText(kColorNumberField, outOfRangeColorNumber());
         });
         break;
+      default: {
+        const bool wine = between(0, 1) == 1;
+        for (auto& field : window_.fields) field->refusalRaisesChange = wine;
+        break;
+      }
     }
+  }
+
+  std::string outOfRangeColorNumber() { return between(0, 1) ? "99999999" : "-1"; }
+
+  // An edit of the kind a user makes with keys or the context menu.
+  void userEdit(int index) {
+    fakes::FakeTextField& field = *window_.fields[static_cast<size_t>(index)];
+    switch (between(0, 8)) {
+      case 0:
+        field.backspace();
+        break;
+      case 1:
+        field.deleteForward();
+        break;
+      case 2:
+        field.setSelStart(between(0, 8));
+        break;
+      case 3:
+        field.selectAll();
+        break;
+      case 4:
+        field.cut(window_.clipboard);
+        break;
+      case 5:
+        field.paste(window_.clipboard.empty() ? randomText() : window_.clipboard);
+        break;
+      case 6:
+        field.undo();
+        break;
+      default:
+        field.type(randomText().substr(0, 1));
+        break;
+    }
+  }
+
+  // Something queued that will run inside the next refresh.
+  std::function<void()> queuedEvent() {
+    return [this] {
+      frmColor& form = window_.form;
+      switch (between(0, 5)) {
+        case 0:
+          window_.tickSampler();
+          break;
+        case 1:
+          if (window_.focusedField >= 0) userEdit(window_.focusedField);
+          break;
+        case 2:
+          form.imgMatrix_MouseMove(1, 0, 10, 10);
+          break;
+        case 3: {
+          const auto x = static_cast<float>(between(0, kLastPixel));
+          const auto y = static_cast<float>(between(0, kLastPixel));
+          form.imgMatrix_MouseDown(1, 0, x, y);
+          form.imgMatrix_MouseUp(1, 0, x, y);
+          break;
+        }
+        case 4:
+          window_.focusField(between(0, kFieldCount - 1));
+          break;
+        default:
+          window_.tabForward();
+          break;
+      }
+    };
   }
 
   void checkInvariants() {
@@ -167,14 +264,19 @@ class Storm {
               packRgb(form.iRed, form.iGreen, form.iBlue));
     ASSERT_EQ(form.lCurColor, static_cast<int32_t>(packRgb(form.iRed, form.iGreen, form.iBlue)));
 
-    // Every field shows the colour, but for the one last typed into.
-    int differing = 0;
+    // Every field the program wrote last shows the colour; only text the
+    // user left may differ, and only in the field handled last.
+    int userFields = 0;
     for (int16_t index = 0; index < kFieldCount; ++index) {
-      if (window_.fields[static_cast<size_t>(index)]->text() != fieldText(index, form)) {
-        ++differing;
+      const fakes::FakeTextField& field = *window_.fields[static_cast<size_t>(index)];
+      if (field.userText()) {
+        ++userFields;
+      } else {
+        ASSERT_EQ(field.text(), fieldText(index, form)) << "field " << index;
       }
     }
-    ASSERT_LE(differing, 1);
+    ASSERT_LE(userFields, 1);
+    ASSERT_EQ(form.bInpFocus, window_.focusedField >= 0);
 
     // The arrows point at the strip row of the state, whichever road set them.
     ASSERT_EQ(window_.imgArrowLeft.top(), window_.imgArrowRight.top());
