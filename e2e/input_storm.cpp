@@ -1,6 +1,9 @@
 #include "input_storm.h"
 
+#include <algorithm>
 #include <array>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -42,26 +45,93 @@ bool onHomePage(POINT client) {
 }  // namespace
 
 int InputStorm::runFor(std::chrono::seconds duration) {
-  using Action = void (InputStorm::*)();
-  constexpr auto kActions = std::to_array<Action>({
-      &InputStorm::clickSomewhere,
-      &InputStorm::dragSomewhere,
-      &InputStorm::typeIntoAField,
-      &InputStorm::typeABurst,
-      &InputStorm::sampleAWhile,
-      &InputStorm::clickAnOption,
-      &InputStorm::pickAQuality,
-      &InputStorm::clickAFlag,
-  });
-  const auto end = std::chrono::steady_clock::now() + duration;
-  int actions = 0;
+  start_ = std::chrono::steady_clock::now();
+  const auto end = start_ + duration;
   while (std::chrono::steady_clock::now() < end && app_.running()) {
-    (this->*pick(kActions))();
-    ++actions;
-    std::this_thread::sleep_for(std::chrono::milliseconds(
-        kShortestPauseMs + below(kLongestPauseMs - kShortestPauseMs + 1)));
+    act();
+    std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs()));
   }
-  return actions;
+  return static_cast<int>(actions_.size());
+}
+
+// The pauses are drawn as in the recorded run, so every action after them
+// is the same, but the recorded start times set the pace.
+int InputStorm::replay(const std::vector<int64_t>& startsMs) {
+  start_ = std::chrono::steady_clock::now();
+  for (const int64_t startMs : startsMs) {
+    if (!app_.running()) break;
+    std::this_thread::sleep_until(start_ + std::chrono::milliseconds(startMs));
+    act();
+    pauseMs();
+  }
+  return static_cast<int>(actions_.size());
+}
+
+void InputStorm::act() {
+  using Action = void (InputStorm::*)();
+  struct Named {
+    Action action;
+    const char* name;
+  };
+  static constexpr auto kActions = std::to_array<Named>({
+      {&InputStorm::clickSomewhere, "click"},
+      {&InputStorm::dragSomewhere, "drag"},
+      {&InputStorm::typeIntoAField, "type"},
+      {&InputStorm::typeABurst, "burst"},
+      {&InputStorm::sampleAWhile, "sample"},
+      {&InputStorm::clickAnOption, "option"},
+      {&InputStorm::pickAQuality, "quality"},
+      {&InputStorm::clickAFlag, "flag"},
+  });
+  const auto now = std::chrono::steady_clock::now();
+  const auto sinceStart = std::chrono::duration_cast<std::chrono::milliseconds>(now - start_);
+  const auto steady = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch());
+  const Named& chosen = pick(kActions);
+  actions_.push_back({sinceStart.count(), steady.count(), chosen.name});
+  (this->*chosen.action)();
+}
+
+int InputStorm::pauseMs() {
+  return kShortestPauseMs + below(kLongestPauseMs - kShortestPauseMs + 1);
+}
+
+std::string InputStorm::lastActions(size_t count) const {
+  std::ostringstream lines;
+  lines << "storm seed " << seed_ << ", last " << std::min(count, actions_.size()) << " of "
+        << actions_.size() << " actions (ms after the start, steady-clock ms):\n";
+  for (size_t index = actions_.size() - std::min(count, actions_.size()); index < actions_.size();
+       ++index) {
+    const StormAction& action = actions_[index];
+    lines << action.startMs << " " << action.steadyClockMs << " " << action.what << "\n";
+  }
+  return lines.str();
+}
+
+// One line for the seed, then one an action, its start time first.
+bool InputStorm::save(const std::filesystem::path& file) const {
+  std::ofstream out(file);
+  out << "seed " << seed_ << "\n";
+  for (const StormAction& action : actions_) out << action.startMs << " " << action.what << "\n";
+  return static_cast<bool>(out);
+}
+
+std::optional<SavedStorm> InputStorm::load(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  std::string word;
+  SavedStorm saved;
+  if (!(in >> word >> saved.seed) || word != "seed") return std::nullopt;
+  std::string line;
+  std::getline(in, line);
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    int64_t startMs = 0;
+    if (fields >> startMs) saved.startsMs.push_back(startMs);
+  }
+  return saved;
+}
+
+void InputStorm::noteAt(POINT screen) {
+  note(" ", std::to_string(screen.x), ",", std::to_string(screen.y));
 }
 
 int InputStorm::below(int bound) {
@@ -81,14 +151,20 @@ POINT InputStorm::anywhereOnTheScreen() {
 }
 
 void InputStorm::clickSomewhere() {
-  click(anywhereInTheWindow());
+  const POINT place = anywhereInTheWindow();
+  noteAt(place);
+  click(place);
 }
 
 void InputStorm::dragSomewhere() {
-  movePointer(anywhereInTheWindow());
+  const POINT from = anywhereInTheWindow();
+  noteAt(from);
+  movePointer(from);
   HeldButton button;
   for (int move = below(kMostMovesPerDrag) + 1; move > 0; --move) {
-    movePointer(anywhereInTheWindow());
+    const POINT to = anywhereInTheWindow();
+    noteAt(to);
+    movePointer(to);
   }
 }
 
@@ -98,19 +174,26 @@ POINT InputStorm::centreOf(int controlId) const {
 }
 
 void InputStorm::typeIntoAField() {
-  click(centreOf(layout::txtInpId(below(kFieldCount))));
+  const int field = below(kFieldCount);
+  note(" field ", std::to_string(field), ":");
+  click(centreOf(layout::txtInpId(field)));
   for (int typed = below(kMostCharacters) + 1; typed > 0; --typed) {
     if (below(2) == 0) {
-      pressKey(pick(kEditingKeys));
+      const WORD key = pick(kEditingKeys);
+      note(" key ", std::to_string(key));
+      pressKey(key);
     } else {
-      typeText(std::string(1, pick(kTypedCharacters)));
+      const char character = pick(kTypedCharacters);
+      note(" '", character, "'");
+      typeText(std::string(1, character));
     }
   }
 }
 
 // Keys queued faster than the program takes them, as from a paste tool.
 void InputStorm::typeABurst() {
-  click(centreOf(layout::txtInpId(below(kFieldCount))));
+  const int field = below(kFieldCount);
+  click(centreOf(layout::txtInpId(field)));
   std::vector<WORD> keys;
   constexpr SHORT kNoKey = -1;
   constexpr SHORT kKeyMask = 0xFF;  // the key without its shift state
@@ -121,6 +204,7 @@ void InputStorm::typeABurst() {
       keys.push_back(static_cast<WORD>(scan & kKeyMask));
     }
   }
+  note(" field ", std::to_string(field), ", ", std::to_string(keys.size()), " keys");
   sendKeyBurst(keys);
 }
 
@@ -128,28 +212,39 @@ void InputStorm::typeABurst() {
 void InputStorm::sampleAWhile() {
   HeldKey shift(VK_SHIFT);
   for (int place = below(kMostSampledPlaces) + 1; place > 0; --place) {
-    movePointer(anywhereOnTheScreen());
-    std::this_thread::sleep_for(std::chrono::milliseconds(
-        kShortestSampleMs + below(kLongestSampleMs - kShortestSampleMs + 1)));
+    const POINT at = anywhereOnTheScreen();
+    const int heldMs = kShortestSampleMs + below(kLongestSampleMs - kShortestSampleMs + 1);
+    noteAt(at);
+    note(" for ", std::to_string(heldMs), " ms");
+    movePointer(at);
+    std::this_thread::sleep_for(std::chrono::milliseconds(heldMs));
   }
 }
 
 void InputStorm::clickAnOption() {
-  click(centreOf(layout::optDimId(below(kDimensionCount))));
+  const int option = below(kDimensionCount);
+  note(" ", std::to_string(option));
+  click(centreOf(layout::optDimId(option)));
 }
 
 // The list opens on a click; arrows move in it and RETURN or ESCAPE ends it.
 void InputStorm::pickAQuality() {
   click(centreOf(layout::kCmbQualityId));
   for (int step = below(kMostListSteps) + 1; step > 0; --step) {
-    pressKey(below(2) == 0 ? VK_DOWN : VK_UP);
+    const bool down = below(2) == 0;
+    note(down ? " down" : " up");
+    pressKey(down ? VK_DOWN : VK_UP);
   }
-  pressKey(below(2) == 0 ? VK_RETURN : VK_ESCAPE);
+  const bool taken = below(2) == 0;
+  note(taken ? " return" : " escape");
+  pressKey(taken ? VK_RETURN : VK_ESCAPE);
 }
 
 // The flags are windowless: the move lights one, its pale picture takes the click.
 void InputStorm::clickAFlag() {
-  const layout::ControlDesign& flag = *layout::findControl(pick(kFlags));
+  const std::string_view name = pick(kFlags);
+  note(" ", name);
+  const layout::ControlDesign& flag = *layout::findControl(name);
   click(app_.toScreen({flag.left + flag.width / 2, flag.top + flag.height / 2}));
 }
 

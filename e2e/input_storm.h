@@ -2,26 +2,61 @@
 
 // Seeded random input over the whole window: clicks and drags anywhere,
 // typing into the fields, SHIFT bursts, options, quality picks and flags.
+// Each action is recorded with its time, so that a failed run can tell what
+// it did last and be played again at the same pace.
 
 #include <windows.h>
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "app_process.h"
 
 namespace tintwell::e2e {
 
+struct StormAction {
+  int64_t startMs;        // after the storm began
+  int64_t steadyClockMs;  // as the program's handler trace counts time
+  std::string what;
+};
+
+// What a replay needs: the seed and when each action began.
+struct SavedStorm {
+  uint32_t seed = 0;
+  std::vector<int64_t> startsMs;
+};
+
 class InputStorm {
  public:
-  InputStorm(const TintwellProcess& app, uint32_t seed) : app_(app), random_(seed) {}
+  InputStorm(const TintwellProcess& app, uint32_t seed) : app_(app), seed_(seed), random_(seed) {}
 
   // Random actions until the time is up, at a fast user's pace; the number
   // of actions sent.
   int runFor(std::chrono::seconds duration);
+  // The actions of a saved run of the same seed, each begun as long after
+  // the start as it was then.
+  int replay(const std::vector<int64_t>& startsMs);
+
+  // The last actions, one a line with its times.
+  std::string lastActions(size_t count) const;
+  bool save(const std::filesystem::path& file) const;
+  static std::optional<SavedStorm> load(const std::filesystem::path& file);
 
  private:
+  void act();
+  int pauseMs();
+  // Adds to the description of the action under way.
+  template <typename... Parts>
+  void note(const Parts&... parts) {
+    ((actions_.back().what += parts), ...);
+  }
+  void noteAt(POINT screen);
+
   void clickSomewhere();
   void dragSomewhere();
   void typeIntoAField();
@@ -41,7 +76,10 @@ class InputStorm {
   POINT anywhereOnTheScreen();
 
   const TintwellProcess& app_;
+  uint32_t seed_;
   std::mt19937 random_;
+  std::chrono::steady_clock::time_point start_;
+  std::vector<StormAction> actions_;
 };
 
 }  // namespace tintwell::e2e

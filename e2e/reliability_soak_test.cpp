@@ -10,6 +10,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <optional>
 #include <random>
@@ -153,14 +156,71 @@ bool channelFieldsAgree(const FieldTexts& texts) {
          number(texts.at(kColorNumberField)) == red + kGreenWeight * green + kBlueWeight * blue;
 }
 
-class ReliabilityStormTest : public InputTest {};
+// The program traces its handler calls into a file while this test runs; a
+// failure prints the storm's last actions beside the program's last calls, and
+// the saved action list plays the run again: TINTWELL_STORM_REPLAY=<file>.
+class ReliabilityStormTest : public InputTest {
+ protected:
+  static constexpr size_t kActionsShown = 30;
+  static constexpr size_t kTraceLinesShown = 80;
+
+  void SetUp() override {
+    TintwellSession::SetUp();
+    if (HasFatalFailure()) return;
+    std::filesystem::create_directories(artifactDirectory());
+    tracePath_ = artifactDirectory() / artifactName("trace.txt");
+    // The program reads it once, at its start; later tests start without it.
+    SetEnvironmentVariableW(L"TINTWELL_TRACE", tracePath_.c_str());
+    launch();
+    SetEnvironmentVariableW(L"TINTWELL_TRACE", nullptr);
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(bringToFront(app_.window()));
+  }
+
+  void TearDown() override {
+    if (storm_) {
+      const auto saved = artifactDirectory() / artifactName("actions.txt");
+      storm_->save(saved);
+      if (HasFailure()) {
+        std::cout << storm_->lastActions(kActionsShown) << "the program's last handler calls:\n"
+                  << lastLines(tracePath_, kTraceLinesShown)
+                  << "TINTWELL_STORM_REPLAY=" << saved.string() << " plays the storm again\n";
+      }
+    }
+    InputTest::TearDown();
+  }
+
+  static std::string lastLines(const std::filesystem::path& file, size_t count) {
+    std::ifstream in(file);
+    std::deque<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+      lines.push_back(std::move(line));
+      if (lines.size() > count) lines.pop_front();
+    }
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+  }
+
+  std::filesystem::path tracePath_;
+  std::optional<InputStorm> storm_;
+};
 
 TEST_F(ReliabilityStormTest, AMinuteOfRandomInputLeavesTheWindowAnswering) {
-  const uint32_t seed = stormSeed();
-  std::cout << "storm seed " << seed << " (TINTWELL_STORM_SEED=" << seed << " repeats it)\n";
-  RecordProperty("seed", std::to_string(seed));
-  InputStorm storm(app_, seed);
-  const int actions = storm.runFor(kStormLength);
+  int actions = 0;
+  if (const char* replayed = std::getenv("TINTWELL_STORM_REPLAY")) {
+    const auto saved = InputStorm::load(replayed);
+    ASSERT_TRUE(saved.has_value()) << "no storm saved in " << replayed;
+    std::cout << "replaying storm seed " << saved->seed << " from " << replayed << "\n";
+    storm_.emplace(app_, saved->seed);
+    actions = storm_->replay(saved->startsMs);
+  } else {
+    const uint32_t seed = stormSeed();
+    std::cout << "storm seed " << seed << " (TINTWELL_STORM_SEED=" << seed << " repeats it)\n";
+    RecordProperty("seed", std::to_string(seed));
+    storm_.emplace(app_, seed);
+    actions = storm_->runFor(kStormLength);
+  }
   std::cout << actions << " actions\n";
   ASSERT_TRUE(app_.running()) << "the program ended during the storm";
   ASSERT_TRUE(answers(app_.window()));

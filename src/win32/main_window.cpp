@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <array>
 #include <utility>
 
 #include "shell/pump_guard.h"
@@ -31,9 +32,18 @@ HICON loadIcon(HINSTANCE instance, int size) {
       LoadImageW(instance, MAKEINTRESOURCEW(IDI_TINTWELL), IMAGE_ICON, size, size, LR_SHARED));
 }
 
+// A test that drives the window names a file for its handler trace.
+std::string traceFileChosen() {
+  std::array<wchar_t, MAX_PATH> path{};
+  const DWORD length = GetEnvironmentVariableW(L"TINTWELL_TRACE", path.data(), MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return toUtf8(std::wstring_view(path.data(), length));
+}
+
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance) : instance_(instance), windowless_(instance, fonts_) {}
+MainWindow::MainWindow(HINSTANCE instance)
+    : instance_(instance), trace_(traceFileChosen()), windowless_(instance, fonts_) {}
 
 // The children hold the fonts, so the window goes before the members do.
 MainWindow::~MainWindow() {
@@ -246,13 +256,16 @@ void MainWindow::previewKey(MSG& message) {
   if ((!down && !up) || !isOurs(message.hwnd)) return;
   auto keyCode = static_cast<int16_t>(message.wParam);
   const int16_t shift = modifierMask();
-  dispatch([&](frmColor& form) {
-    if (down) {
-      form.Form_KeyDown(keyCode, shift);
-    } else {
-      form.Form_KeyUp(keyCode, shift);
-    }
-  });
+  dispatch(
+      down ? "Form_KeyDown" : "Form_KeyUp",
+      [&](frmColor& form) {
+        if (down) {
+          form.Form_KeyDown(keyCode, shift);
+        } else {
+          form.Form_KeyUp(keyCode, shift);
+        }
+      },
+      keyCode);
   message.wParam = static_cast<WPARAM>(static_cast<uint16_t>(keyCode));
 }
 

@@ -13,6 +13,7 @@
 
 #include "shell/display_scale.h"
 #include "shell/frm_color.h"
+#include "shell/handler_trace.h"
 #include "shell/pointer_router.h"
 #include "win32/controls.h"
 #include "win32/fonts.h"
@@ -79,8 +80,10 @@ class MainWindow final : public FormWindow,
   // Runs a handler of frmColor unless the run has ended or not yet begun. A
   // handler that throws loses its one event; the program goes on.
   template <typename Handler>
-  void dispatch(Handler handler) {
+  void dispatch(const char* name, Handler handler, int first = HandlerTrace::kNoDetail,
+                int second = HandlerTrace::kNoDetail) {
     if (!form_ || ended_) return;
+    const HandlerTrace::Call call(trace_, name, first, second);
     try {
       handler(*form_);
     } catch (const std::exception& error) {
@@ -89,8 +92,11 @@ class MainWindow final : public FormWindow,
   }
 
   // Runs the handler the pointer router chose, if any.
-  void dispatch(PointerRouter::Handler handler) {
-    if (handler != nullptr) dispatch([handler](frmColor& form) { (form.*handler)(); });
+  void dispatch(const char* name, PointerRouter::Handler handler, Point point) {
+    if (handler != nullptr) {
+      dispatch(
+          name, [handler](frmColor& form) { (form.*handler)(); }, point.x, point.y);
+    }
   }
 
   void fieldChanged(int index) override;
@@ -107,6 +113,7 @@ class MainWindow final : public FormWindow,
   bool pumping_ = false;        // a doEvents is running further up the stack
   bool fieldsChanged_ = false;  // a field's text changed since the last doEvents
   HWND lastFocus_ = nullptr;
+  HandlerTrace trace_;
 
   FontCache fonts_;
   WindowlessLayer windowless_;

@@ -3,6 +3,8 @@
 
 #include <windowsx.h>
 
+#include <array>
+
 #include "win32/handles.h"
 #include "win32/main_window.h"
 #include "win32/surface.h"
@@ -27,7 +29,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       onTimer(wParam);
       return 0;
     case WM_MOUSEMOVE:
-      dispatch(router_.move(point));
+      dispatch("router move", router_.move(point), point);
       return 0;
     case WM_LBUTTONDOWN:
       onPointerPress(point);
@@ -93,27 +95,35 @@ void MainWindow::onCommand(int id, int code) {
 }
 
 void MainWindow::fieldChanged(int index) {
-  dispatch([&](frmColor& form) { form.txtInp_Change(static_cast<int16_t>(index)); });
+  dispatch(
+      "txtInp_Change", [&](frmColor& form) { form.txtInp_Change(static_cast<int16_t>(index)); },
+      index);
 }
 
 void MainWindow::fieldGotFocus(int index) {
-  dispatch([&](frmColor& form) { form.txtInp_GotFocus(static_cast<int16_t>(index)); });
+  dispatch(
+      "txtInp_GotFocus", [&](frmColor& form) { form.txtInp_GotFocus(static_cast<int16_t>(index)); },
+      index);
 }
 
 void MainWindow::fieldLostFocus(int index) {
-  dispatch([&](frmColor& form) { form.txtInp_LostFocus(static_cast<int16_t>(index)); });
+  dispatch(
+      "txtInp_LostFocus",
+      [&](frmColor& form) { form.txtInp_LostFocus(static_cast<int16_t>(index)); }, index);
 }
 
 void MainWindow::optionClicked(int index) {
-  dispatch([&](frmColor& form) { form.optDim_Click(static_cast<int16_t>(index)); });
+  dispatch(
+      "optDim_Click", [&](frmColor& form) { form.optDim_Click(static_cast<int16_t>(index)); },
+      index);
 }
 
 // A tick that was queued before its timer was stopped is not delivered.
 void MainWindow::onTimer(UINT_PTR id) {
   if (tmSampler_ && id == tmSampler_->id() && tmSampler_->enabled()) {
-    dispatch([](frmColor& form) { form.tmSampler_Timer(); });
+    dispatch("tmSampler_Timer", [](frmColor& form) { form.tmSampler_Timer(); });
   } else if (tmrLang_ && id == tmrLang_->id() && tmrLang_->enabled()) {
-    dispatch([](frmColor& form) { form.tmrLang_Timer(); });
+    dispatch("tmrLang_Timer", [](frmColor& form) { form.tmrLang_Timer(); });
   }
 }
 
@@ -127,7 +137,7 @@ void MainWindow::onPointerPress(Point point) {
 void MainWindow::onPointerRelease(Point point) {
   const PointerRouter::Handler click = router_.release(point);
   if (GetCapture() == window_) ReleaseCapture();
-  dispatch(click);
+  dispatch("router click", click, point);
 }
 
 // The focus leaves with the window and comes back to the same control.
@@ -144,7 +154,7 @@ void MainWindow::onActivate(bool active) {
 // Closing ends the run at once: after Form_Unload no handler runs again.
 void MainWindow::onClose() {
   if (ended_) return;
-  dispatch([](frmColor& form) { form.Form_Unload(); });
+  dispatch("Form_Unload", [](frmColor& form) { form.Form_Unload(); });
   ended_ = true;
   if (tmSampler_) tmSampler_->setEnabled(false);
   if (tmrLang_) tmrLang_->setEnabled(false);
@@ -155,22 +165,30 @@ void MainWindow::surfaceMouse(const SurfaceWindow& surface, MouseAction action, 
                               int16_t shift, float x, float y) {
   const bool matrix = &surface == imgMatrix_.get();
   if (!matrix && &surface != imgVertical_.get()) return;
-  dispatch([&](frmColor& form) {
-    switch (action) {
-      case MouseAction::down:
-        matrix ? form.imgMatrix_MouseDown(button, shift, x, y)
-               : form.imgVertical_MouseDown(button, shift, x, y);
-        break;
-      case MouseAction::move:
-        matrix ? form.imgMatrix_MouseMove(button, shift, x, y)
-               : form.imgVertical_MouseMove(button, shift, x, y);
-        break;
-      case MouseAction::up:
-        matrix ? form.imgMatrix_MouseUp(button, shift, x, y)
-               : form.imgVertical_MouseUp(button, shift, x, y);
-        break;
-    }
-  });
+  static constexpr std::array<std::array<const char*, 3>, 2> kNames{{
+      {"imgVertical_MouseDown", "imgVertical_MouseMove", "imgVertical_MouseUp"},
+      {"imgMatrix_MouseDown", "imgMatrix_MouseMove", "imgMatrix_MouseUp"},
+  }};
+  const char* name = kNames.at(matrix ? 1 : 0).at(static_cast<size_t>(action));
+  dispatch(
+      name,
+      [&](frmColor& form) {
+        switch (action) {
+          case MouseAction::down:
+            matrix ? form.imgMatrix_MouseDown(button, shift, x, y)
+                   : form.imgVertical_MouseDown(button, shift, x, y);
+            break;
+          case MouseAction::move:
+            matrix ? form.imgMatrix_MouseMove(button, shift, x, y)
+                   : form.imgVertical_MouseMove(button, shift, x, y);
+            break;
+          case MouseAction::up:
+            matrix ? form.imgMatrix_MouseUp(button, shift, x, y)
+                   : form.imgVertical_MouseUp(button, shift, x, y);
+            break;
+        }
+      },
+      static_cast<int>(x), static_cast<int>(y));
 }
 
 // Back to front into one buffer the size of the area to paint, then one copy
