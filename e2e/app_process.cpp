@@ -1,7 +1,11 @@
 #include "app_process.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <array>
+#include <thread>
+#include <utility>
 
 #include "environment.h"
 #include "shell/layout.h"
@@ -45,10 +49,98 @@ win32::KernelHandle makeKillOnCloseJob() {
   return job;
 }
 
+// A start that takes long is given more time while the program keeps using
+// the processor: a loaded machine slows it, a hang does not use it.
+constexpr std::chrono::milliseconds kStartGrace{10'000};
+constexpr int kLongestStartLimits = 3;
+constexpr std::chrono::milliseconds kStartPoll{20};
+constexpr uint64_t kFileTimeUnitsPerMs = 10'000;
+
+uint64_t cpuMs(HANDLE process) {
+  FILETIME created{};
+  FILETIME ended{};
+  FILETIME kernel{};
+  FILETIME user{};
+  if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) return 0;
+  const auto units = [](FILETIME time) {
+    return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  };
+  return (units(kernel) + units(user)) / kFileTimeUnitsPerMs;
+}
+
+struct RunningProgram {
+  DWORD processId;
+  std::string name;
+};
+
+std::vector<RunningProgram> runningPrograms() {
+  std::vector<RunningProgram> programs;
+  const win32::KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) return programs;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+       more = Process32NextW(snapshot.get(), &entry)) {
+    programs.push_back({entry.th32ProcessID, win32::toUtf8(entry.szExeFile)});
+  }
+  return programs;
+}
+
+// Under Wine, a prefix update runs wineboot, and a program started meanwhile
+// waits for it on a clock of Wine's own. It is waited out first, so that the
+// start limit counts the program's own start.
+void waitForPrefixUpdate() {
+  for (const RunningProgram& program : runningPrograms()) {
+    if (_stricmp(program.name.c_str(), "wineboot.exe") != 0) continue;
+    const win32::KernelHandle wineboot(OpenProcess(SYNCHRONIZE, FALSE, program.processId));
+    if (wineboot) WaitForSingleObject(wineboot.get(), static_cast<DWORD>(kStartLimit.count()));
+  }
+}
+
+BOOL CALLBACK describeWindow(HWND window, LPARAM listAddress) {
+  auto& list = *reinterpret_cast<std::pair<DWORD, std::string>*>(listAddress);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == list.first) {
+    list.second += ' ';
+    list.second += className(window);
+    if (!IsWindowVisible(window)) list.second += " (hidden)";
+  }
+  return TRUE;
+}
+
+// What a start that failed leaves to see: the program's state, its windows
+// and the other programs running, among them Wine's own.
+std::string startSeen(HANDLE process, DWORD processId, DWORD idleWait) {
+  std::string seen = "; the program ";
+  DWORD code = 0;
+  if (GetExitCodeProcess(process, &code) && code != STILL_ACTIVE) {
+    seen += "ended with code ";
+    seen += std::to_string(code);
+  } else {
+    seen += "runs";
+  }
+  seen += ", used ";
+  seen += std::to_string(cpuMs(process));
+  seen += " ms of processor time";
+  seen += idleWait == 0 ? ", waited for input" : ", never waited for input";
+  std::pair<DWORD, std::string> windows{processId, {}};
+  EnumWindows(describeWindow, reinterpret_cast<LPARAM>(&windows));
+  seen += "; its windows:";
+  seen += windows.second.empty() ? " none" : windows.second;
+  seen += "; programs running:";
+  for (const RunningProgram& program : runningPrograms()) {
+    seen += ' ';
+    seen += program.name;
+  }
+  return seen;
+}
+
 }  // namespace
 
 std::string TintwellProcess::start(const std::filesystem::path& program) {
   if (!std::filesystem::exists(program)) return "no program at " + program.string();
+  waitForPrefixUpdate();
   std::wstring commandLine = L"\"" + program.wstring() + L"\"";
   const std::wstring directory = program.parent_path().wstring();
   STARTUPINFOW startup{};
@@ -66,17 +158,34 @@ std::string TintwellProcess::start(const std::filesystem::path& program) {
   if (job_ && !AssignProcessToJobObject(job_.get(), process_.get())) job_.reset();
   ResumeThread(thread.get());
 
-  WaitForInputIdle(process_.get(), static_cast<DWORD>(kStartLimit.count()));
+  const auto began = std::chrono::steady_clock::now();
+  const DWORD idleWait = WaitForInputIdle(process_.get(), static_cast<DWORD>(kStartLimit.count()));
   WindowSearch search{processId_, std::string(layout::kWindowClassName), nullptr};
-  const bool shown = waitUntil(
-      [&] {
-        EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr || !running();
-      },
-      kStartLimit);
+  auto deadline = began + kStartLimit;
+  uint64_t cpuSeen = cpuMs(process_.get());
+  for (;;) {
+    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr || !running()) break;
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= deadline) {
+      const uint64_t cpu = cpuMs(process_.get());
+      if (cpu == cpuSeen || now - began >= kLongestStartLimits * kStartLimit) break;
+      cpuSeen = cpu;
+      deadline = now + kStartGrace;
+    }
+    std::this_thread::sleep_for(kStartPoll);
+  }
   if (search.found == nullptr) {
-    return shown ? "the program ended before showing its window"
-                 : "the window did not appear in time";
+    const auto waited =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - began);
+    std::string failure = "the program ended before showing its window";
+    if (running()) {
+      failure = "the window did not appear in ";
+      failure += std::to_string(waited.count());
+      failure += " s";
+    }
+    failure += startSeen(process_.get(), processId_, idleWait);
+    return failure;
   }
   window_ = search.found;
   return {};

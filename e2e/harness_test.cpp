@@ -6,9 +6,12 @@
 
 #include <shellapi.h>
 
+#include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "app_process.h"
 #include "environment.h"
 #include "registry.h"
 #include "shell_recorder.h"
@@ -79,6 +82,18 @@ TEST_F(UserSettingsGuardTest, LeavesNoSettingsWhereThereWereNone) {
 TEST(WindowsPathTest, UnixPathsGoThroughDriveZ) {
   EXPECT_EQ(windowsPath("/work/build/x.exe").wstring(), L"Z:\\work\\build\\x.exe");
   EXPECT_EQ(windowsPath("C:\\tools\\x.exe").wstring(), L"C:\\tools\\x.exe");
+}
+
+// A program that ends without a window stands for one that never shows it.
+TEST(TintwellProcessTest, AStartThatFailsSaysWhatItSaw) {
+  std::array<wchar_t, MAX_PATH> system{};
+  GetSystemDirectoryW(system.data(), MAX_PATH);
+  TintwellProcess app;
+  const std::string failure = app.start(std::filesystem::path(system.data()) / L"hostname.exe");
+  EXPECT_NE(failure.find("ended before showing its window"), std::string::npos) << failure;
+  EXPECT_NE(failure.find("ended with code 0"), std::string::npos) << failure;
+  EXPECT_NE(failure.find("its windows: none"), std::string::npos) << failure;
+  EXPECT_NE(failure.find("programs running:"), std::string::npos) << failure;
 }
 
 }  // namespace

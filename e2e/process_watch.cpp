@@ -31,14 +31,6 @@ std::optional<uint64_t> ProcessWatch::privateBytes() const {
   return bytes;
 }
 
-std::optional<DWORD> ProcessWatch::guiObjects() const {
-  if (!process_) return std::nullopt;
-  const DWORD objects = GetGuiResources(process_.get(), GR_GDIOBJECTS) +
-                        GetGuiResources(process_.get(), GR_USEROBJECTS);
-  if (objects == 0) return std::nullopt;
-  return objects;
-}
-
 std::optional<DWORD> ProcessWatch::exitCode() const {
   DWORD code = 0;
   if (!process_ || !GetExitCodeProcess(process_.get(), &code) || code == STILL_ACTIVE) {

@@ -20,9 +20,6 @@ class ProcessWatch {
   bool watching() const { return static_cast<bool>(process_); }
   // Memory the process holds for itself alone.
   std::optional<uint64_t> privateBytes() const;
-  // The GDI and USER objects the process holds; none where the system does
-  // not count them (Wine).
-  std::optional<DWORD> guiObjects() const;
   // The exit code once the process has ended.
   std::optional<DWORD> exitCode() const;
 

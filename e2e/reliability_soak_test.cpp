@@ -10,9 +10,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <random>
@@ -67,6 +64,7 @@ class Stopwatch {
 class ReliabilitySoakTest : public InputTest {
  protected:
   void SetUp() override {
+    countObjects_ = true;
     InputTest::SetUp();
     if (HasFatalFailure()) return;
     constexpr POINT kPatchesAt{700, 100};
@@ -102,20 +100,24 @@ TEST_F(ReliabilitySoakTest, ReadsDragsAndLanguageSwitchesKeepMemoryFlat) {
   const ProcessWatch watch(app_.window());
   runRound(kWarmUp);
   ASSERT_FALSE(HasFatalFailure());
+  // Counted first: what the count itself allocates is not the soak's.
+  const auto objectsBefore = guiObjects();
+  ASSERT_TRUE(objectsBefore.has_value()) << "the program did not count its GDI and USER objects";
   const auto before = watch.privateBytes();
   ASSERT_TRUE(before.has_value()) << "the process's memory cannot be read";
-  const auto objectsBefore = watch.guiObjects();
   runRound(kSoak);
   ASSERT_FALSE(HasFatalFailure());
   const auto after = watch.privateBytes();
   ASSERT_TRUE(after.has_value());
   std::cout << "private bytes after warm-up " << *before << ", after the soak " << *after << "\n";
   EXPECT_LT(*after, *before + kAllowedGrowth);
-  if (objectsBefore) {
-    EXPECT_EQ(watch.guiObjects(), objectsBefore) << "GDI and USER objects";
-  } else {
-    std::cout << "this system does not count the process's GDI and USER objects\n";
-  }
+  const auto objectsAfter = guiObjects();
+  ASSERT_TRUE(objectsAfter.has_value());
+  std::cout << "GDI and USER objects after warm-up " << objectsBefore->gdi << " and "
+            << objectsBefore->user << ", after the soak " << objectsAfter->gdi << " and "
+            << objectsAfter->user << "\n";
+  EXPECT_EQ(objectsAfter->gdi, objectsBefore->gdi);
+  EXPECT_EQ(objectsAfter->user, objectsBefore->user);
   EXPECT_TRUE(answers(app_.window()));
 }
 
@@ -165,16 +167,8 @@ class ReliabilityStormTest : public InputTest {
   static constexpr size_t kTraceLinesShown = 80;
 
   void SetUp() override {
-    TintwellSession::SetUp();
-    if (HasFatalFailure()) return;
-    std::filesystem::create_directories(artifactDirectory());
-    tracePath_ = artifactDirectory() / artifactName("trace.txt");
-    // The program reads it once, at its start; later tests start without it.
-    SetEnvironmentVariableW(L"TINTWELL_TRACE", tracePath_.c_str());
-    launch();
-    SetEnvironmentVariableW(L"TINTWELL_TRACE", nullptr);
-    if (HasFatalFailure()) return;
-    ASSERT_TRUE(bringToFront(app_.window()));
+    traceFile_ = artifactDirectory() / artifactName("trace.txt");
+    InputTest::SetUp();
   }
 
   void TearDown() override {
@@ -183,26 +177,13 @@ class ReliabilityStormTest : public InputTest {
       storm_->save(saved);
       if (HasFailure()) {
         std::cout << storm_->lastActions(kActionsShown) << "the program's last handler calls:\n"
-                  << lastLines(tracePath_, kTraceLinesShown)
-                  << "TINTWELL_STORM_REPLAY=" << saved.string() << " plays the storm again\n";
+                  << lastTraceLines(kTraceLinesShown) << "TINTWELL_STORM_REPLAY=" << saved.string()
+                  << " plays the storm again\n";
       }
     }
     InputTest::TearDown();
   }
 
-  static std::string lastLines(const std::filesystem::path& file, size_t count) {
-    std::ifstream in(file);
-    std::deque<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-      lines.push_back(std::move(line));
-      if (lines.size() > count) lines.pop_front();
-    }
-    std::string text;
-    for (const std::string& line : lines) text += line + "\n";
-    return text;
-  }
-
-  std::filesystem::path tracePath_;
   std::optional<InputStorm> storm_;
 };
 

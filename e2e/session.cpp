@@ -1,5 +1,7 @@
 #include "session.h"
 
+#include <deque>
+#include <fstream>
 #include <thread>
 #include <utility>
 
@@ -28,8 +30,40 @@ void TintwellSession::TearDown() {
 }
 
 void TintwellSession::launch() {
+  // The program reads it once, at its start; later starts go without it.
+  if (!traceFile_.empty()) {
+    std::filesystem::create_directories(traceFile_.parent_path());
+    SetEnvironmentVariableW(L"TINTWELL_TRACE", traceFile_.c_str());
+  }
+  if (countObjects_) SetEnvironmentVariableW(L"TINTWELL_COUNT_OBJECTS", L"1");
   const std::string failure = app_.start(programPath());
+  SetEnvironmentVariableW(L"TINTWELL_TRACE", nullptr);
+  SetEnvironmentVariableW(L"TINTWELL_COUNT_OBJECTS", nullptr);
   ASSERT_EQ(failure, "") << programPath().string();
+}
+
+std::string TintwellSession::lastTraceLines(size_t count) const {
+  std::ifstream in(traceFile_);
+  std::deque<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    lines.push_back(std::move(line));
+    if (lines.size() > count) lines.pop_front();
+  }
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
+
+std::optional<win32::GuiObjects> TintwellSession::guiObjects() const {
+  DWORD_PTR answer = 0;
+  const UINT countMessage = RegisterWindowMessageW(win32::kCountObjectsMessage);
+  if (!countObjects_ || !SendMessageTimeoutW(app_.window(), countMessage, 0, 0, SMTO_ABORTIFHUNG,
+                                             static_cast<UINT>(kReactionLimit.count()), &answer)) {
+    return std::nullopt;
+  }
+  constexpr DWORD_PTR kLowHalf = 0xFFFFFFFF;
+  return win32::GuiObjects{static_cast<DWORD>(answer & kLowHalf),
+                           static_cast<DWORD>(answer >> win32::kUserObjectsShift)};
 }
 
 HWND TintwellSession::field(int index) const {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@
 #include "registry.h"
 #include "screen.h"
 #include "shell/frm_color.h"
+#include "win32/gui_objects.h"
 
 namespace tintwell::e2e {
 
@@ -28,7 +30,9 @@ class TintwellSession : public ::testing::Test {
   // settings back.
   void TearDown() override;
 
-  // Starts the program and waits for its window; a failure is fatal.
+  // Starts the program and waits for its window; a failure is fatal. With a
+  // trace file chosen, the program traces its handler calls into it; with
+  // objects counted, it answers guiObjects().
   void launch();
   HWND control(int controlId) const { return app_.control(controlId); }
   HWND field(int index) const;
@@ -45,8 +49,15 @@ class TintwellSession : public ::testing::Test {
   POINT centreOf(HWND child) const;
   std::string artifactName(const std::string& suffix) const;
 
+  // The last lines of the trace file, one a line.
+  std::string lastTraceLines(size_t count) const;
+  // The program's GDI and USER objects, as it counts them itself.
+  std::optional<win32::GuiObjects> guiObjects() const;
+
   std::optional<UserSettingsGuard> userSettings_;
   TintwellProcess app_;
+  std::filesystem::path traceFile_;
+  bool countObjects_ = false;
 };
 
 // A session started with no stored settings.

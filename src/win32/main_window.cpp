@@ -7,6 +7,7 @@
 
 #include "shell/pump_guard.h"
 #include "win32/dpi.h"
+#include "win32/gui_objects.h"
 #include "win32/resource.h"
 #include "win32/text.h"
 #include "win32/window_procedure.h"
@@ -32,18 +33,24 @@ HICON loadIcon(HINSTANCE instance, int size) {
       LoadImageW(instance, MAKEINTRESOURCEW(IDI_TINTWELL), IMAGE_ICON, size, size, LR_SHARED));
 }
 
-// A test that drives the window names a file for its handler trace.
-std::string traceFileChosen() {
-  std::array<wchar_t, MAX_PATH> path{};
-  const DWORD length = GetEnvironmentVariableW(L"TINTWELL_TRACE", path.data(), MAX_PATH);
+// A test that drives the window names a file for its handler trace, and
+// asks for the object counts, in the program's environment.
+std::string environmentText(const wchar_t* name) {
+  std::array<wchar_t, MAX_PATH> text{};
+  const DWORD length = GetEnvironmentVariableW(name, text.data(), MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return {};
-  return toUtf8(std::wstring_view(path.data(), length));
+  return toUtf8(std::wstring_view(text.data(), length));
 }
 
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance)
-    : instance_(instance), trace_(traceFileChosen()), windowless_(instance, fonts_) {}
+    : instance_(instance),
+      trace_(environmentText(L"TINTWELL_TRACE")),
+      objectCountMessage_(environmentText(L"TINTWELL_COUNT_OBJECTS").empty()
+                              ? 0
+                              : RegisterWindowMessageW(kCountObjectsMessage)),
+      windowless_(instance, fonts_) {}
 
 // The children hold the fonts, so the window goes before the members do.
 MainWindow::~MainWindow() {

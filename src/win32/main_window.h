@@ -114,6 +114,9 @@ class MainWindow final : public FormWindow,
   bool fieldsChanged_ = false;  // a field's text changed since the last doEvents
   HWND lastFocus_ = nullptr;
   HandlerTrace trace_;
+  // Answered with the GDI and USER object counts when a test asked for them
+  // at the start; else 0, a message never sent.
+  UINT objectCountMessage_;
 
   FontCache fonts_;
   WindowlessLayer windowless_;

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "win32/gui_objects.h"
 #include "win32/handles.h"
 #include "win32/main_window.h"
 #include "win32/surface.h"
@@ -78,6 +79,11 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PostQuitMessage(0);
       return 0;
     default:
+      if (message != 0 && message == objectCountMessage_) {
+        const GuiObjects objects = guiObjectsOfThisProcess();
+        return static_cast<LRESULT>(objects.gdi) |
+               (static_cast<LRESULT>(objects.user) << kUserObjectsShift);
+      }
       break;
   }
   return DefWindowProcW(window_, message, wParam, lParam);

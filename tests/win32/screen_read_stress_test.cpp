@@ -6,10 +6,10 @@
 #include <thread>
 
 #include "core/packed_color.h"
+#include "win32/gui_objects.h"
 #include "win32/handles.h"
 #include "win32/live_counts_printer.h"
 #include "win32/platform.h"
-#include "win32/wine.h"
 
 namespace tintwell::win32 {
 namespace {
@@ -80,14 +80,16 @@ TEST(Win32ScreenReadStress, SeventyThousandReadsLeaveNothingLiveAndStillRead) {
   EXPECT_EQ(platform.readScreenPixel(KnownSpot::centreX(), KnownSpot::centreY()), kKnownColor);
 }
 
-TEST(Win32ScreenReadStress, AThousandReadsLeaveTheProcessGdiCountAlone) {
-  if (runningUnderWine()) GTEST_SKIP() << "Wine does not count a process's GDI objects";
+TEST(Win32ScreenReadStress, AThousandReadsLeaveTheProcessGuiObjectCountsAlone) {
   Win32Platform platform;
   // The first read may set up what the system keeps for the screen.
   platform.readScreenPixel(0, 0);
-  const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  const GuiObjects before = guiObjectsOfThisProcess();
+  ASSERT_GT(before.gdi, 0u) << "the count sees not even the stock objects";
   for (int read = 0; read < kCountedReads; ++read) platform.readScreenPixel(0, 0);
-  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
+  const GuiObjects after = guiObjectsOfThisProcess();
+  EXPECT_EQ(after.gdi, before.gdi);
+  EXPECT_EQ(after.user, before.user);
 }
 
 }  // namespace
