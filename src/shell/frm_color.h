@@ -10,6 +10,7 @@
 
 #include "core/color_state.h"
 #include "core/vocabulary.h"
+#include "fields/color_forms.h"
 #include "shell/ports.h"
 
 namespace tintwell {
@@ -71,6 +72,12 @@ class frmColor : public ColorState {
   void txtInp_Change(int16_t index);
   void txtInp_GotFocus(int16_t index);
   void txtInp_LostFocus(int16_t index);
+
+  // Copying and pasting the colour (fields/copy_paste.cpp).
+  SwatchMenu swatchMenu();
+  void copyText(const std::string& text);
+  void copyColor();
+  void pasteColor();
 
   // Screen sampler (sampler/sampler.cpp).
   void Form_KeyDown(int16_t& keyCode, int16_t shift);

@@ -10,18 +10,21 @@ namespace tintwell {
 namespace {
 
 constexpr Captions kEnglish = {
-    "Tintwell",
-    "press or hold SHIFT key to get color from below the cursor",
-    "Render quality:",
-    {"High", "Medium", "Low"},
+    .title = "Tintwell",
+    .samplingHint = "press or hold SHIFT key to get color from below the cursor",
+    .qualityLabel = "Render quality:",
+    .qualities = {"High", "Medium", "Low"},
+    .pasteColor = "Paste color",
 };
 
 constexpr Captions kHungarian = {
-    "Tintwell",
-    "a SHIFT gomb nyomvatart\u00e1sa mellett vehet\u0151 sz\u00ednminta a k\u00e9perny\u0151 "
-    "b\u00e1rmely pontj\u00e1r\u00f3l",
-    "Rajzol\u00e1si min\u0151s\u00e9g:",
-    {"Magas", "K\u00f6zepes", "Alacsony"},
+    .title = "Tintwell",
+    .samplingHint =
+        "a SHIFT gomb nyomvatart\u00e1sa mellett vehet\u0151 sz\u00ednminta a k\u00e9perny\u0151 "
+        "b\u00e1rmely pontj\u00e1r\u00f3l",
+    .qualityLabel = "Rajzol\u00e1si min\u0151s\u00e9g:",
+    .qualities = {"Magas", "K\u00f6zepes", "Alacsony"},
+    .pasteColor = "Sz\u00edn beilleszt\u00e9se",
 };
 
 }  // namespace

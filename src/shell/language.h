@@ -11,6 +11,7 @@ struct Captions {
   const char* samplingHint;
   const char* qualityLabel;
   std::array<const char*, 3> qualities;  // High, Medium, Low
+  const char* pasteColor;                // the swatch menu's last item
 };
 
 // The captions of a language code: 0 Hungarian, anything else English.

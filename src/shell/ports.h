@@ -5,6 +5,7 @@
 // controls; the tests implement them in memory with the same event timing.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/mod_color.h"
@@ -136,6 +137,16 @@ struct ShellRequest {
   int showCommand = 0;
 };
 
+// The system clipboard's Unicode text, UTF-8 here.
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  // Nothing when it holds no text or cannot be opened.
+  virtual std::optional<std::string> text() = 0;
+  // Replaces everything on it with the text; false when it could not.
+  virtual bool setText(const std::string& text) = 0;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -145,6 +156,7 @@ class Platform {
   virtual PackedColor readScreenPixel(int32_t x, int32_t y) = 0;
   virtual void shellExecute(const ShellRequest& request) = 0;
   virtual Registry& registry() = 0;
+  virtual Clipboard& clipboard() = 0;
 };
 
 }  // namespace tintwell

@@ -108,6 +108,12 @@ class UniqueHandle : public LiveCounter<UniqueHandle<Handle, release>> {
       Counter::remove();
     }
   }
+  // For a handle that something else now gives back, such as memory the
+  // clipboard took.
+  Handle handOver() {
+    if (handle_ != nullptr) Counter::remove();
+    return std::exchange(handle_, nullptr);
+  }
 
  private:
   Handle handle_ = nullptr;

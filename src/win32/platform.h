@@ -1,11 +1,12 @@
 #pragma once
 
 // The platform services the main window asks for: pointer, one screen
-// pixel, the shell and the registry.
+// pixel, the shell, the registry and the clipboard.
 
 #include <windows.h>
 
 #include "shell/ports.h"
+#include "win32/clipboard.h"
 
 namespace tintwell::win32 {
 
@@ -26,16 +27,21 @@ class Win32Registry : public Registry {
 class Win32Platform : public Platform {
  public:
   // The window the shell's requests belong to.
-  void setOwner(HWND owner) { owner_ = owner; }
+  void setOwner(HWND owner) {
+    owner_ = owner;
+    clipboard_.setOwner(owner);
+  }
 
   bool getCursorPos(Point& point) override;
   PackedColor readScreenPixel(int32_t x, int32_t y) override;
   void shellExecute(const ShellRequest& request) override;
   Registry& registry() override { return registry_; }
+  Clipboard& clipboard() override { return clipboard_; }
 
  private:
   HWND owner_ = nullptr;
   Win32Registry registry_;
+  Win32Clipboard clipboard_;
 };
 
 }  // namespace tintwell::win32

@@ -121,6 +121,13 @@ void FakeTextField::undo() {
   edit(std::move(restored), 0);
 }
 
+bool FakeClipboard::setText(const std::string& text) {
+  if (!writable) return false;
+  contents = text;
+  ++writeCount;
+  return true;
+}
+
 void FakeDropDownList::clear() {
   items.clear();
   index_ = -1;

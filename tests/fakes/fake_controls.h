@@ -172,6 +172,16 @@ class FakeWindow : public FormWindow {
   bool pumping_ = false;
 };
 
+class FakeClipboard : public Clipboard {
+ public:
+  std::optional<std::string> text() override { return contents; }
+  bool setText(const std::string& text) override;
+
+  std::optional<std::string> contents;
+  bool writable = true;  // false: another program holds it open
+  int writeCount = 0;
+};
+
 class FakePlatform : public Platform {
  public:
   explicit FakePlatform(Registry& registry) : registry_(registry) {}
@@ -179,7 +189,9 @@ class FakePlatform : public Platform {
   PackedColor readScreenPixel(int32_t x, int32_t y) override;
   void shellExecute(const ShellRequest& request) override { shellRequests.push_back(request); }
   Registry& registry() override { return registry_; }
+  Clipboard& clipboard() override { return fakeClipboard; }
 
+  FakeClipboard fakeClipboard;
   Point cursor;
   bool cursorReadable = true;
   std::function<PackedColor(int32_t, int32_t)> screen = [](int32_t, int32_t) {
