@@ -105,6 +105,13 @@ class MainWindow final : public FormWindow,
   void optionClicked(int index) override;
   void surfaceMouse(const SurfaceWindow& surface, MouseAction action, int16_t button, int16_t shift,
                     float x, float y) override;
+  bool surfaceKey(const SurfaceWindow& surface, bool down, WPARAM key) override;
+  void surfaceContextMenu(const SurfaceWindow& surface, LPARAM position) override;
+
+  // The swatch's menu of the colour's forms (swatch_events.cpp).
+  void swatchMouse(MouseAction action, int16_t button, float x, float y);
+  void openSwatchMenu(POINT at);
+  void openSwatchMenuAtSwatch();
 
   HINSTANCE instance_;
   HWND window_ = nullptr;

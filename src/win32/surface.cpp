@@ -178,6 +178,13 @@ LRESULT SurfaceWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONUP:
       mouse(MouseAction::up, kMiddleButton, wParam, lParam);
       return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      if (events_.surfaceKey(*this, message == WM_KEYDOWN, wParam)) return 0;
+      break;
+    case WM_CONTEXTMENU:
+      events_.surfaceContextMenu(*this, lParam);
+      return 0;
     default:
       break;
   }

@@ -33,6 +33,10 @@ class SurfaceEvents {
  public:
   virtual void surfaceMouse(const SurfaceWindow& surface, MouseAction action, int16_t button,
                             int16_t shift, float x, float y) = 0;
+  // A key going down or up while the surface has the focus; true when taken.
+  virtual bool surfaceKey(const SurfaceWindow& surface, bool down, WPARAM key) = 0;
+  // A screen position, or -1 when the request came from the keyboard.
+  virtual void surfaceContextMenu(const SurfaceWindow& surface, LPARAM position) = 0;
 
  protected:
   ~SurfaceEvents() = default;

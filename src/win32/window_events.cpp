@@ -169,6 +169,10 @@ void MainWindow::onClose() {
 
 void MainWindow::surfaceMouse(const SurfaceWindow& surface, MouseAction action, int16_t button,
                               int16_t shift, float x, float y) {
+  if (&surface == imgCurColor_.get()) {
+    swatchMouse(action, button, x, y);
+    return;
+  }
   const bool matrix = &surface == imgMatrix_.get();
   if (!matrix && &surface != imgVertical_.get()) return;
   static constexpr std::array<std::array<const char*, 3>, 2> kNames{{

@@ -43,6 +43,8 @@ class SurfaceTest : public ::testing::Test, public SurfaceEvents {
     events.push_back(Event{action, button, x, y});
     captureDuringEvent = GetCapture() == matrix_->handle();
   }
+  bool surfaceKey(const SurfaceWindow&, bool, WPARAM) override { return false; }
+  void surfaceContextMenu(const SurfaceWindow&, LPARAM) override {}
 
   void send(UINT message, WPARAM keys, int x, int y) {
     const LPARAM position = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
