@@ -161,7 +161,7 @@ void addDrawingRows(std::vector<Row>& rows) {
 void addPresentationRows(std::vector<Row>& rows) {
   auto& window = startedWindow();
   const PixelImage& image = window.imgMatrix.image();
-  const layout::ControlDesign& matrix = *layout::findControl("imgMatrix");
+  const layout::ControlDesign& matrix = *layout::findControl(layout::Control::imgMatrix);
   const Box inner{matrix.left + kSurfaceBorder, matrix.top + kSurfaceBorder,
                   matrix.left + matrix.width - kSurfaceBorder,
                   matrix.top + matrix.height - kSurfaceBorder};

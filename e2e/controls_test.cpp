@@ -75,7 +75,8 @@ TEST_F(StartedWindowTest, FieldsAreSingleLineEditsWithTheirLengthLimits) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(edit, GWL_STYLE));
     EXPECT_EQ(style & (ES_MULTILINE | ES_CENTER | ES_RIGHT), 0u) << "single line, left aligned";
     EXPECT_NE(GetWindowLongPtrW(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
-    EXPECT_EQ(query(edit, EM_GETLIMITTEXT), layout::findControl("txtInp", index)->maxLength);
+    EXPECT_EQ(query(edit, EM_GETLIMITTEXT),
+              layout::findControl(layout::Control::txtInp, index)->maxLength);
   }
 }
 

@@ -174,7 +174,8 @@ TEST_P(DisplayScaleTest, NoTextIsClipped) {
     const HWND edit = field(entry.field);
     RECT formatting{};
     query(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&formatting));
-    const long width = extentIn(edit, *layout::findControl("txtInp", entry.field), entry.text);
+    const long width =
+        extentIn(edit, *layout::findControl(layout::Control::txtInp, entry.field), entry.text);
     EXPECT_LE(width, formatting.right - formatting.left);
   }
   for (int index = 0; index < kDimensionCount; ++index) {
@@ -183,7 +184,7 @@ TEST_P(DisplayScaleTest, NoTextIsClipped) {
     GetClientRect(button, &inside);
     const std::string caption = controlText(button);
     SCOPED_TRACE(caption);
-    const layout::ControlDesign& design = *layout::findControl("optDim", index);
+    const layout::ControlDesign& design = *layout::findControl(layout::Control::optDim, index);
     const long text = extentIn(button, design, caption);
     const long checkBox = MulDiv(GetSystemMetrics(SM_CXMENUCHECK), GetParam(), kDesignDpi);
     const long gap = extentIn(button, design, " ");
@@ -201,7 +202,8 @@ TEST_P(DisplayScaleTest, PressOnEveryPhysicalPixelPicksWhatIsShownThere) {
   ASSERT_TRUE(
       waitUntil([&] { return query(option(kRed), BM_GETCHECK) == BST_CHECKED; }, kReactionLimit));
   const RECT matrix = drawnArea(layout::kImgMatrixId);
-  const Box designedMatrix = insideBorder(designedBox(*layout::findControl("imgMatrix")));
+  const Box designedMatrix =
+      insideBorder(designedBox(*layout::findControl(layout::Control::imgMatrix)));
   // An even designed row, far from the marker in the bottom-left corner: the
   // matrix samples every second pixel and repeats it on the next, so on an
   // odd row the green shown would be the one of the row above.
@@ -238,8 +240,8 @@ TEST_P(DisplayScaleTest, MarkerAndArrowsLandWhereTheStatePutsThem) {
   ASSERT_TRUE(click(centreOf(option(kRed))));
   ASSERT_TRUE(
       waitUntil([&] { return query(option(kRed), BM_GETCHECK) == BST_CHECKED; }, kReactionLimit));
-  const Box matrix = insideBorder(designedBox(*layout::findControl("imgMatrix")));
-  const layout::ControlDesign& strip = *layout::findControl("imgVertical");
+  const Box matrix = insideBorder(designedBox(*layout::findControl(layout::Control::imgMatrix)));
+  const layout::ControlDesign& strip = *layout::findControl(layout::Control::imgVertical);
   const auto shown = [this](int designedX, int designedY) {
     return POINT{scale().toPhysical(designedX), scale().toPhysical(designedY)};
   };
@@ -267,9 +269,9 @@ TEST_P(DisplayScaleTest, MarkerAndArrowsLandWhereTheStatePutsThem) {
   ASSERT_TRUE(pressPicks(onStrip, {kLastPixel - kRow, kLastPixel - kY, kX}));
   const Screenshot arrows = settledClientPicture();
   const int arrowTop = strip.top + kRow - kSurfaceBorder;
-  for (const char* name : {"imgArrowLeft", "imgArrowRight"}) {
-    SCOPED_TRACE(name);
-    const layout::ControlDesign& arrow = *layout::findControl(name);
+  for (const layout::Control id : {layout::Control::imgArrowLeft, layout::Control::imgArrowRight}) {
+    const layout::ControlDesign& arrow = *layout::findControl(id);
+    SCOPED_TRACE(arrow.name);
     const Box place = scale().toPhysical(
         Box{arrow.left, arrowTop, arrow.left + arrow.width, arrowTop + arrow.height});
     const int middleX = (place.left + place.right) / 2;

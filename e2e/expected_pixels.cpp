@@ -36,7 +36,7 @@ Block blockAt(const Screenshot& shot, int left, int top, int width, int height) 
 // An arrow's top edge when it points at a strip row: its middle row is level
 // with the row.
 int arrowTop(int row) {
-  return layout::findControl("imgVertical")->top + row - kSurfaceBorder;
+  return layout::findControl(layout::Control::imgVertical)->top + row - kSurfaceBorder;
 }
 
 }  // namespace
@@ -46,8 +46,8 @@ Rgb rgbOf(PackedColor color) {
           static_cast<uint8_t>(blueOf(color))};
 }
 
-DrawingArea drawingArea(std::string_view surfaceName) {
-  const layout::ControlDesign& surface = *layout::findControl(surfaceName);
+DrawingArea drawingArea(layout::Control surfaceId) {
+  const layout::ControlDesign& surface = *layout::findControl(surfaceId);
   return {surface.name, surface.left + kSurfaceBorder, surface.top + kSurfaceBorder,
           surface.width - 2 * kSurfaceBorder, surface.height - 2 * kSurfaceBorder};
 }
@@ -115,22 +115,21 @@ PixelSet ringAround(POINT centre) {
   return ring;
 }
 
-Block arrowPicture(const Screenshot& shot, std::string_view arrowName, int row) {
-  const layout::ControlDesign& arrow = *layout::findControl(arrowName);
+Block arrowPicture(const Screenshot& shot, layout::Control arrowId, int row) {
+  const layout::ControlDesign& arrow = *layout::findControl(arrowId);
   return blockAt(shot, arrow.left, arrowTop(row), arrow.width, arrow.height);
 }
 
-std::vector<int> arrowRows(const Screenshot& shot, std::string_view arrowName,
-                           const Block& picture) {
+std::vector<int> arrowRows(const Screenshot& shot, layout::Control arrowId, const Block& picture) {
   std::vector<int> rows;
   for (int row = 0; row < kSurfaceSide; ++row) {
-    if (arrowPicture(shot, arrowName, row) == picture) rows.push_back(row);
+    if (arrowPicture(shot, arrowId, row) == picture) rows.push_back(row);
   }
   return rows;
 }
 
 testing::AssertionResult drawnInBlocks(const Screenshot& shot, int step, MatrixPoint marker) {
-  const DrawingArea matrix = drawingArea("imgMatrix");
+  const DrawingArea matrix = drawingArea(layout::Control::imgMatrix);
   auto at = [&](int x, int y) { return shot.pixel(matrix.left + x, matrix.top + y); };
   auto nearMarker = [&](int x, int y) {
     return std::abs(x - marker.x) <= kRingRadius && std::abs(y - marker.y) <= kRingRadius;
@@ -172,12 +171,12 @@ void TwinWindowTest::SetUp() {
 
 testing::AssertionResult TwinWindowTest::showsTwinSurfaces(const Screenshot& shot) {
   testing::AssertionResult matrix =
-      showsImage(shot, drawingArea("imgMatrix"), twin_.imgMatrix.image());
+      showsImage(shot, drawingArea(layout::Control::imgMatrix), twin_.imgMatrix.image());
   if (!matrix) return matrix;
   testing::AssertionResult strip =
-      showsImage(shot, drawingArea("imgVertical"), twin_.imgVertical.image());
+      showsImage(shot, drawingArea(layout::Control::imgVertical), twin_.imgVertical.image());
   if (!strip) return strip;
-  return showsImage(shot, drawingArea("imgCurColor"), twin_.imgCurColor.image());
+  return showsImage(shot, drawingArea(layout::Control::imgCurColor), twin_.imgCurColor.image());
 }
 
 Screenshot TwinWindowTest::waitForTwinPicture() {

@@ -30,7 +30,7 @@ struct DrawingArea {
   int width = 0;
   int height = 0;
 };
-DrawingArea drawingArea(std::string_view surfaceName);
+DrawingArea drawingArea(layout::Control surfaceId);
 
 Rgb rgbOf(PackedColor color);
 
@@ -50,9 +50,8 @@ PixelSet ringAround(POINT centre);
 // An arrow's picture where it points at a strip row, and every strip row at
 // which the arrow's picture shows.
 using Block = std::vector<Rgb>;
-Block arrowPicture(const Screenshot& shot, std::string_view arrowName, int row);
-std::vector<int> arrowRows(const Screenshot& shot, std::string_view arrowName,
-                           const Block& picture);
+Block arrowPicture(const Screenshot& shot, layout::Control arrowId, int row);
+std::vector<int> arrowRows(const Screenshot& shot, layout::Control arrowId, const Block& picture);
 
 // Away from the marker every pixel of the matrix has the colour of its
 // block's top-left corner, and neighbouring blocks differ somewhere: the

@@ -51,8 +51,8 @@ bool flagFramedAt(const Screenshot& shot, const layout::ControlDesign& flag) {
 }
 
 TEST_F(StartedWindowTest, FlagsStandAgainstTheRightEdge) {
-  const layout::ControlDesign& english = *layout::findControl("imgLangENG");
-  const layout::ControlDesign& hungarian = *layout::findControl("imgLangHUN");
+  const layout::ControlDesign& english = *layout::findControl(layout::Control::imgLangENG);
+  const layout::ControlDesign& hungarian = *layout::findControl(layout::Control::imgLangHUN);
   const Screenshot shot = waitForClientPicture([&](const Screenshot& picture) {
     return flagFramedAt(picture, english) && flagFramedAt(picture, hungarian);
   });
@@ -83,7 +83,7 @@ TEST_F(StartedWindowTest, HungarianFlagShowsRedWhiteGreen) {
          return c.green > c.red + kClearMargin / 2 && c.green > c.blue + kClearMargin / 2;
        }},
   });
-  const layout::ControlDesign& flag = *layout::findControl("imgLangHUN");
+  const layout::ControlDesign& flag = *layout::findControl(layout::Control::imgLangHUN);
   const int middle = flag.left + flag.width / 2;
   const Screenshot shot = waitForClientPicture([&](const Screenshot& picture) {
     return std::all_of(kStripes.begin(), kStripes.end(), [&](const Stripe& stripe) {

@@ -33,11 +33,11 @@ constexpr int kLongestSampleMs = 120;
 constexpr std::string_view kTypedCharacters = "0123456789abcdefxz -+.,";
 constexpr std::array<WORD, 7> kEditingKeys{VK_BACK, VK_DELETE, VK_LEFT,  VK_RIGHT,
                                            VK_HOME, VK_END,    VK_ESCAPE};
-constexpr std::array<std::string_view, 2> kFlags{"imgLangENG", "imgLangHUN"};
+constexpr std::array kFlags{layout::Control::imgLangENG, layout::Control::imgLangHUN};
 
 // The home-page label opens a browser: everything else is fair game.
 bool onHomePage(POINT client) {
-  const layout::ControlDesign& label = *layout::findControl("lblHomepage");
+  const layout::ControlDesign& label = *layout::findControl(layout::Control::lblHomepage);
   return client.x >= label.left && client.x < label.left + label.width && client.y >= label.top &&
          client.y < label.top + label.height;
 }
@@ -242,9 +242,8 @@ void InputStorm::pickAQuality() {
 
 // The flags are windowless: the move lights one, its pale picture takes the click.
 void InputStorm::clickAFlag() {
-  const std::string_view name = pick(kFlags);
-  note(" ", name);
-  const layout::ControlDesign& flag = *layout::findControl(name);
+  const layout::ControlDesign& flag = *layout::findControl(pick(kFlags));
+  note(" ", flag.name);
   click(app_.toScreen({flag.left + flag.width / 2, flag.top + flag.height / 2}));
 }
 

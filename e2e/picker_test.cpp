@@ -82,7 +82,7 @@ class PickerTest : public TwinWindowTest {
   void matrixEvent(const Button& button, POINT screen, DWORD flag) {
     ASSERT_TRUE(movePointer(screen));
     if (flag != 0) sendButton(flag);
-    const POINT seen = inArea(drawingArea("imgMatrix"), screen);
+    const POINT seen = inArea(drawingArea(layout::Control::imgMatrix), screen);
     const auto x = static_cast<float>(seen.x);
     const auto y = static_cast<float>(seen.y);
     if (flag == button.down) {
@@ -168,7 +168,7 @@ class PickerTest : public TwinWindowTest {
 };
 
 TEST_F(PickerTest, MatrixDragClampsAtTheEdgesAndTheReleaseLeavesOneMarker) {
-  const DrawingArea matrix = drawingArea("imgMatrix");
+  const DrawingArea matrix = drawingArea(layout::Control::imgMatrix);
   constexpr POINT kPress{60, 200};
   constexpr POINT kRelease{181, 43};
   matrixEvent(kLeft, onScreen(matrix, kPress), kLeft.down);
@@ -215,13 +215,13 @@ TEST_F(PickerTest, MatrixDragClampsAtTheEdgesAndTheReleaseLeavesOneMarker) {
 }
 
 TEST_F(PickerTest, StripDragMovesTheArrowsAndHoldsTheEndRows) {
-  const DrawingArea strip = drawingArea("imgVertical");
-  const DrawingArea matrix = drawingArea("imgMatrix");
+  const DrawingArea strip = drawingArea(layout::Control::imgVertical);
+  const DrawingArea matrix = drawingArea(layout::Control::imgMatrix);
   const Screenshot start = settledClientPicture();
-  const Block left = arrowPicture(start, "imgArrowLeft", 0);
-  const Block right = arrowPicture(start, "imgArrowRight", 0);
-  ASSERT_EQ(arrowRows(start, "imgArrowLeft", left), std::vector<int>{0});
-  ASSERT_EQ(arrowRows(start, "imgArrowRight", right), std::vector<int>{0});
+  const Block left = arrowPicture(start, layout::Control::imgArrowLeft, 0);
+  const Block right = arrowPicture(start, layout::Control::imgArrowRight, 0);
+  ASSERT_EQ(arrowRows(start, layout::Control::imgArrowLeft, left), std::vector<int>{0});
+  ASSERT_EQ(arrowRows(start, layout::Control::imgArrowRight, right), std::vector<int>{0});
 
   constexpr int kPressRow = 100;
   constexpr int kBesideRow = 37;
@@ -249,14 +249,14 @@ TEST_F(PickerTest, StripDragMovesTheArrowsAndHoldsTheEndRows) {
                       : followed(step.screen, pickedOnHueStrip(step.row)));
     const Screenshot shot = waitForTwinPicture();
     EXPECT_TRUE(showsTwinSurfaces(shot));
-    EXPECT_EQ(arrowRows(shot, "imgArrowLeft", left), std::vector<int>{step.row});
-    EXPECT_EQ(arrowRows(shot, "imgArrowRight", right), std::vector<int>{step.row});
+    EXPECT_EQ(arrowRows(shot, layout::Control::imgArrowLeft, left), std::vector<int>{step.row});
+    EXPECT_EQ(arrowRows(shot, layout::Control::imgArrowRight, right), std::vector<int>{step.row});
   }
   stripEvent(kLeft, steps.back().screen, kLeft.up);
 }
 
 TEST_F(PickerTest, RightAndMiddleButtonsPickOnTheStripAsTheLeftDoes) {
-  const DrawingArea strip = drawingArea("imgVertical");
+  const DrawingArea strip = drawingArea(layout::Control::imgVertical);
   struct Drag {
     const Button& button;
     int pressRow;
@@ -295,8 +295,8 @@ TEST_F(PickerTest, EachOptionRedrawsStripAndMatrixButNotTheFields) {
 }
 
 TEST_F(PickerTest, PressInTheMatrixTakesTheColorShownThere) {
-  const DrawingArea matrix = drawingArea("imgMatrix");
-  const DrawingArea swatch = drawingArea("imgCurColor");
+  const DrawingArea matrix = drawingArea(layout::Control::imgMatrix);
+  const DrawingArea swatch = drawingArea(layout::Control::imgCurColor);
   struct Press {
     int option;
     POINT at;
@@ -334,7 +334,7 @@ TEST_F(PickerTest, PressInTheMatrixTakesTheColorShownThere) {
 // press is still refreshing the fields, is handled inside that refresh and
 // rings the point, and then the press rebuilds the field without a marker.
 TEST_F(PickerTest, QuickClickInTheMatrixLeavesItsMarker) {
-  const DrawingArea matrix = drawingArea("imgMatrix");
+  const DrawingArea matrix = drawingArea(layout::Control::imgMatrix);
   constexpr POINT kAt{90, 120};
   const POINT screen = onScreen(matrix, kAt);
   // Press and release in one go, as a fast click gives them.

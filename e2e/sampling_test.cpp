@@ -182,8 +182,8 @@ INSTANTIATE_TEST_SUITE_P(Sampling, SamplingOtherKeyTest,
 
 // Where the arrow's grey edge column starts; -1 when it is not nine rows of it.
 int arrowTop(const Screenshot& shot, int column) {
-  const DrawingArea strip = drawingArea("imgVertical");
-  const int arrowHeight = layout::findControl("imgArrowLeft")->height;
+  const DrawingArea strip = drawingArea(layout::Control::imgVertical);
+  const int arrowHeight = layout::findControl(layout::Control::imgArrowLeft)->height;
   for (int y = strip.top - arrowHeight; y < strip.top + kSurfaceSide; ++y) {
     if (shot.pixel(column, y) != kArrowEdge) continue;
     for (int row = 1; row < arrowHeight; ++row) {
@@ -204,18 +204,25 @@ void sampleInTwin(fakes::HeadlessWindow& twin, const Rgb& color) {
 }
 
 testing::AssertionResult showsTwin(const Screenshot& shot, fakes::HeadlessWindow& twin) {
-  if (auto matrix = showsImage(shot, drawingArea("imgMatrix"), twin.imgMatrix.image()); !matrix) {
+  if (auto matrix =
+          showsImage(shot, drawingArea(layout::Control::imgMatrix), twin.imgMatrix.image());
+      !matrix) {
     return matrix;
   }
-  if (auto strip = showsImage(shot, drawingArea("imgVertical"), twin.imgVertical.image()); !strip) {
+  if (auto strip =
+          showsImage(shot, drawingArea(layout::Control::imgVertical), twin.imgVertical.image());
+      !strip) {
     return strip;
   }
-  const int left = arrowTop(shot, twin.imgArrowLeft.left());
-  const int right = arrowTop(shot, twin.imgArrowRight.left() + twin.imgArrowRight.width() - 1);
-  if (left != twin.imgArrowLeft.top() || right != twin.imgArrowRight.top()) {
+  const int left = arrowTop(shot, twin.picture(layout::Control::imgArrowLeft).left());
+  const int right = arrowTop(shot, twin.picture(layout::Control::imgArrowRight).left() +
+                                       twin.picture(layout::Control::imgArrowRight).width() - 1);
+  if (left != twin.picture(layout::Control::imgArrowLeft).top() ||
+      right != twin.picture(layout::Control::imgArrowRight).top()) {
     return testing::AssertionFailure()
-           << "arrows at " << left << " and " << right << ", not " << twin.imgArrowLeft.top()
-           << " and " << twin.imgArrowRight.top();
+           << "arrows at " << left << " and " << right << ", not "
+           << twin.picture(layout::Control::imgArrowLeft).top() << " and "
+           << twin.picture(layout::Control::imgArrowRight).top();
   }
   return testing::AssertionSuccess();
 }

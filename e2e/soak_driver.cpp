@@ -53,10 +53,7 @@ bool pollUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 UINT_PTR samplerTimerId() {
-  const auto timers = layout::timers();
-  const auto sampler = std::find_if(timers.begin(), timers.end(),
-                                    [](const auto& timer) { return timer.name == "tmSampler"; });
-  return sampler == timers.end() ? 0 : static_cast<UINT_PTR>(sampler->timerId);
+  return static_cast<UINT_PTR>(layout::timerDesign(layout::Timer::tmSampler).timerId);
 }
 
 bool fieldReads(const TintwellProcess& app, int index, const char* expected) {
@@ -80,7 +77,7 @@ bool SoakDriver::samplerTicks(int count) const {
 }
 
 POINT SoakDriver::inMatrix(POINT point) const {
-  const layout::ControlDesign& matrix = *layout::findControl("imgMatrix");
+  const layout::ControlDesign& matrix = *layout::findControl(layout::Control::imgMatrix);
   return app_.toScreen(
       {matrix.left + kSurfaceBorder + point.x, matrix.top + kSurfaceBorder + point.y});
 }

@@ -41,7 +41,7 @@ class TypingTest : public TwinWindowTest {
   }
 
   testing::AssertionResult swatchPainted(const Screenshot& shot, Rgb color) const {
-    const DrawingArea swatch = drawingArea("imgCurColor");
+    const DrawingArea swatch = drawingArea(layout::Control::imgCurColor);
     for (int y = swatch.top; y < swatch.top + swatch.height; ++y) {
       for (int x = swatch.left; x < swatch.left + swatch.width; ++x) {
         if (shot.pixel(x, y) != color) {
@@ -194,7 +194,7 @@ TEST_F(TypingTest, UnreadableEntriesCountAsZeroAndStayAsTyped) {
 
 TEST_F(TypingTest, TypingOneHsvFieldRereadsTheOthersAsShown) {
   // A click in the matrix (hue mode) leaves fractions that show rounded.
-  const DrawingArea matrix = drawingArea("imgMatrix");
+  const DrawingArea matrix = drawingArea(layout::Control::imgMatrix);
   constexpr POINT kAt{128, 64};
   constexpr auto kAtX = static_cast<float>(kAt.x);
   constexpr auto kAtY = static_cast<float>(kAt.y);

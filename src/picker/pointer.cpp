@@ -38,8 +38,8 @@ void frmColor::verticalStep() {
       clampRow(static_cast<int64_t>(pointer.y) - imgVertical().top() - kSurfaceBorder);
 
   const int arrowTop = imgVertical().top() + row - kSurfaceBorder;
-  imgArrowLeft().setTop(arrowTop);
-  imgArrowRight().setTop(arrowTop);
+  picture(Control::imgArrowLeft).setTop(arrowTop);
+  picture(Control::imgArrowRight).setTop(arrowTop);
 
   applyStripRow(iDim, row, *this);
   refreshInputs(kNoField);

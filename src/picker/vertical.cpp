@@ -16,8 +16,8 @@ void frmColor::drawVertical() {
   iVerticalPos = stripPosition(iDim, *this);
   // The arrows are 9 pixels high: their middle row points at iVerticalPos.
   const int arrowTop = imgVertical().top() + iVerticalPos - kSurfaceBorder;
-  imgArrowLeft().setTop(arrowTop);
-  imgArrowRight().setTop(arrowTop);
+  picture(Control::imgArrowLeft).setTop(arrowTop);
+  picture(Control::imgArrowRight).setTop(arrowTop);
 
   StripRows rows{};
   for (int row = 0; row < kSurfaceSide; ++row) {

@@ -11,9 +11,21 @@
 #include "core/color_state.h"
 #include "core/vocabulary.h"
 #include "fields/color_forms.h"
+#include "shell/layout.h"
 #include "shell/ports.h"
 
 namespace tintwell {
+
+// The labels and pictures, found by the row that declares them. Asking for
+// a control as the wrong kind throws.
+class WindowlessControls {
+ public:
+  virtual Label& label(layout::Control id) = 0;
+  virtual Picture& picture(layout::Control id) = 0;
+
+ protected:
+  ~WindowlessControls() = default;
+};
 
 // The controls and services of one window, as the adapter or a test built them.
 struct FormControls {
@@ -22,17 +34,7 @@ struct FormControls {
   Surface& imgMatrix;
   Surface& imgVertical;
   Surface& imgCurColor;
-  Picture& imgArrowLeft;
-  Picture& imgArrowRight;
-  Picture& imgLangENG;
-  Picture& imgLangHUN;
-  Picture& imgLangENG_hl;
-  Picture& imgLangHUN_hl;
-  Label& lblTitle;
-  Label& lblVersion;
-  Label& lblHomepage;
-  Label& lblQuality;
-  Label& lblTintwell;
+  WindowlessControls& windowless;
   DropDownList& cmbQuality;
   IntervalTimer& tmSampler;
   IntervalTimer& tmrLang;
@@ -118,17 +120,9 @@ class frmColor : public ColorState {
   Surface& imgMatrix() { return controls_.imgMatrix; }
   Surface& imgVertical() { return controls_.imgVertical; }
   Surface& imgCurColor() { return controls_.imgCurColor; }
-  Picture& imgArrowLeft() { return controls_.imgArrowLeft; }
-  Picture& imgArrowRight() { return controls_.imgArrowRight; }
-  Picture& imgLangENG() { return controls_.imgLangENG; }
-  Picture& imgLangHUN() { return controls_.imgLangHUN; }
-  Picture& imgLangENG_hl() { return controls_.imgLangENG_hl; }
-  Picture& imgLangHUN_hl() { return controls_.imgLangHUN_hl; }
-  Label& lblTitle() { return controls_.lblTitle; }
-  Label& lblVersion() { return controls_.lblVersion; }
-  Label& lblHomepage() { return controls_.lblHomepage; }
-  Label& lblQuality() { return controls_.lblQuality; }
-  Label& lblTintwell() { return controls_.lblTintwell; }
+  using Control = layout::Control;
+  Label& label(Control id) { return controls_.windowless.label(id); }
+  Picture& picture(Control id) { return controls_.windowless.picture(id); }
   DropDownList& cmbQuality() { return controls_.cmbQuality; }
   IntervalTimer& tmSampler() { return controls_.tmSampler; }
   IntervalTimer& tmrLang() { return controls_.tmrLang; }

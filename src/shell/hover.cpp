@@ -25,10 +25,10 @@ int32_t toTwips(int32_t pixels) {
 void frmColor::resetHover() {
   iHover = kNothingLit;
   tmrLang().setEnabled(false);
-  imgLangENG_hl().setVisible(false);
-  imgLangHUN_hl().setVisible(false);
-  lblHomepage().setForeColor(kHomepageRestColor);
-  lblHomepage().setFontUnderline(false);
+  picture(Control::imgLangENG_hl).setVisible(false);
+  picture(Control::imgLangHUN_hl).setVisible(false);
+  label(Control::lblHomepage).setForeColor(kHomepageRestColor);
+  label(Control::lblHomepage).setFontUnderline(false);
 }
 
 void frmColor::lightItem(int16_t item) {
@@ -37,14 +37,14 @@ void frmColor::lightItem(int16_t item) {
   iHover = item;
   switch (item) {
     case kEnglishFlag:
-      imgLangENG_hl().setVisible(true);
+      picture(Control::imgLangENG_hl).setVisible(true);
       break;
     case kHungarianFlag:
-      imgLangHUN_hl().setVisible(true);
+      picture(Control::imgLangHUN_hl).setVisible(true);
       break;
     default:
-      lblHomepage().setForeColor(kHomepageLitColor);
-      lblHomepage().setFontUnderline(true);
+      label(Control::lblHomepage).setForeColor(kHomepageLitColor);
+      label(Control::lblHomepage).setFontUnderline(true);
       break;
   }
   tmrLang().setEnabled(true);

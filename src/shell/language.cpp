@@ -1,6 +1,7 @@
 #include "shell/language.h"
 
 #include <array>
+#include <string>
 
 #include "shell/frm_color.h"
 #include "shell/mod_rigbox_common.h"
@@ -11,18 +12,12 @@ namespace {
 
 constexpr Captions kEnglish = {
     .title = "Tintwell",
-    .samplingHint = "press or hold SHIFT key to get color from below the cursor",
-    .qualityLabel = "Render quality:",
     .qualities = {"High", "Medium", "Low"},
     .pasteColor = "Paste color",
 };
 
 constexpr Captions kHungarian = {
     .title = "Tintwell",
-    .samplingHint =
-        "a SHIFT gomb nyomvatart\u00e1sa mellett vehet\u0151 sz\u00ednminta a k\u00e9perny\u0151 "
-        "b\u00e1rmely pontj\u00e1r\u00f3l",
-    .qualityLabel = "Rajzol\u00e1si min\u0151s\u00e9g:",
     .qualities = {"Magas", "K\u00f6zepes", "Alacsony"},
     .pasteColor = "Sz\u00edn beilleszt\u00e9se",
 };
@@ -31,6 +26,10 @@ constexpr Captions kHungarian = {
 
 const Captions& captionsFor(int32_t code) {
   return code != kLanguageHungarian ? kEnglish : kHungarian;
+}
+
+std::string_view captionIn(const layout::ControlDesign& design, int32_t code) {
+  return code != kLanguageHungarian ? design.captions.english : design.captions.hungarian;
 }
 
 // The quality index is held across the rebuild of the list, so a switch keeps
@@ -42,12 +41,15 @@ void frmColor::applyLanguage(int32_t code) {
 
   const Captions& captions = captionsFor(iLanguage);
   form().setCaption(captions.title);
-  lblTintwell().setCaption(captions.samplingHint);
-  lblQuality().setCaption(captions.qualityLabel);
+  for (const layout::ControlDesign& design : layout::controls()) {
+    if (!design.captions.english.empty()) {
+      label(design.id).setCaption(std::string(captionIn(design, iLanguage)));
+    }
+  }
   for (const char* quality : captions.qualities) cmbQuality().addItem(quality);
 
   cmbQuality().setListIndex(heldIndex);
-  lblTitle().setCaption(form().caption());
+  label(Control::lblTitle).setCaption(form().caption());
 }
 
 void frmColor::imgLangENG_hl_Click() {

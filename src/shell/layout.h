@@ -1,10 +1,10 @@
 #pragma once
 
-// The main window as designed: every control with its place, size, tab
-// index, caption at creation, font and colours, the painting order of the
-// windowless controls, the timers and the control IDs the window gives its
-// windowed children. The Win32 adapter builds the window from this table;
-// the end-to-end tests find the controls by the same IDs.
+// The main window as designed: one row per control says all there is to it
+// (place, size, tab index, captions, font, colours, the handlers its pointer
+// events run), the windowless ones in painting order; then the timers. The
+// Win32 adapter builds the window from this table, the headless window and
+// the end-to-end tests find the controls by the same identifiers.
 
 #include <cstdint>
 #include <span>
@@ -13,7 +13,45 @@
 #include "core/packed_color.h"
 #include "core/vocabulary.h"
 
+namespace tintwell {
+class frmColor;
+}
+
 namespace tintwell::layout {
+
+// Every control, named as the window names it; a group (fields, options) is
+// one name with an index per member.
+enum class Control : uint8_t {
+  Shape1,
+  Line1,
+  Line2,
+  Line3,
+  lblTitle,
+  Label10,
+  lblVersion,
+  lblHomepage,
+  lblQuality,
+  lblTintwell,
+  Label1,
+  Label4,
+  Label5,
+  Label6,
+  Label11,
+  Image1,
+  Image2,
+  imgLangENG,
+  imgLangHUN,
+  imgLangENG_hl,
+  imgLangHUN_hl,
+  imgArrowLeft,
+  imgArrowRight,
+  imgMatrix,
+  imgVertical,
+  imgCurColor,
+  txtInp,
+  optDim,
+  cmbQuality,
+};
 
 // The window.
 inline constexpr std::string_view kWindowClassName = "TintwellMainWindow";
@@ -130,7 +168,17 @@ enum class Pointer { arrow, ring };
 // The unit a surface reports its inner size in.
 enum class ScaleUnit { pixels, twips };
 
+// A handler of frmColor that a pointer event on a windowless control runs.
+using PointerHandler = void (frmColor::*)();
+
+// What a label says in each language, where it follows the language.
+struct LanguageCaptions {
+  std::string_view english = {};
+  std::string_view hungarian = {};
+};
+
 struct ControlDesign {
+  Control id = Control::Shape1;
   std::string_view name = {};
   int index = kNoGroupIndex;  // member index within a control group
   ControlKind kind = ControlKind::label;
@@ -151,23 +199,30 @@ struct ControlDesign {
   Pointer pointer = Pointer::arrow;
   ScaleUnit scaleUnit = ScaleUnit::pixels;
   bool checked = false;  // the option selected at creation
+  LanguageCaptions captions = {};
+  PointerHandler onMove = nullptr;
+  PointerHandler onClick = nullptr;
 };
 
-// Every control of the window, windowed ones in tab order.
+// Every control of the window: the windowed ones, then the windowless ones
+// back to front.
 std::span<const ControlDesign> controls();
 // The windowed controls, in tab order (the order they are created in).
 std::span<const ControlDesign* const> windowedControls();
 // The windowless controls, back to front.
 std::span<const ControlDesign* const> paintingOrder();
-// The control of that name and group index; nullptr when there is none.
-const ControlDesign* findControl(std::string_view name, int index = kNoGroupIndex);
+// The control and group index; nullptr when there is none.
+const ControlDesign* findControl(Control id, int index = kNoGroupIndex);
 
+enum class Timer : uint8_t { tmSampler, tmrLang };
 struct TimerDesign {
+  Timer id = Timer::tmSampler;
   std::string_view name = {};
   int timerId = 0;
   int intervalMs = 0;
   bool enabledAtCreation = false;
 };
 std::span<const TimerDesign> timers();
+const TimerDesign& timerDesign(Timer id);
 
 }  // namespace tintwell::layout

@@ -1,25 +1,8 @@
 #include "shell/pointer_router.h"
 
-#include <string_view>
-
 namespace tintwell {
 
 namespace {
-
-struct ControlHandlers {
-  std::string_view name;
-  PointerRouter::Handler move;
-  PointerRouter::Handler click;
-};
-
-// Only these controls answer the pointer; the others swallow it.
-constexpr ControlHandlers kControlHandlers[] = {
-    {"imgLangENG", &frmColor::imgLangENG_MouseMove, nullptr},
-    {"imgLangHUN", &frmColor::imgLangHUN_MouseMove, nullptr},
-    {"imgLangENG_hl", nullptr, &frmColor::imgLangENG_hl_Click},
-    {"imgLangHUN_hl", nullptr, &frmColor::imgLangHUN_hl_Click},
-    {"lblHomepage", &frmColor::lblHomepage_MouseMove, &frmColor::lblHomepage_Click},
-};
 
 bool contains(int left, int top, int width, int height, Point point) {
   return point.x >= left && point.x < left + width && point.y >= top && point.y < top + height;
@@ -30,16 +13,8 @@ bool contains(int left, int top, int width, int height, Point point) {
 PointerRouter::PointerRouter(const ControlPlaces& places) : places_(places) {
   for (const layout::ControlDesign* design : layout::paintingOrder()) {
     // Labels and pictures take pointer events; lines and the band do not.
-    Route route{
-        design,
-        design->kind == layout::ControlKind::label || design->kind == layout::ControlKind::picture,
-        nullptr, nullptr};
-    for (const ControlHandlers& handlers : kControlHandlers) {
-      if (handlers.name != design->name) continue;
-      route.move = handlers.move;
-      route.click = handlers.click;
-    }
-    routes_.push_back(route);
+    routes_.push_back(Route{design, design->kind == layout::ControlKind::label ||
+                                        design->kind == layout::ControlKind::picture});
   }
 }
 
@@ -65,7 +40,7 @@ const layout::ControlDesign* PointerRouter::hitTest(Point point) const {
 // The window itself gets a move only where no label or picture lies.
 PointerRouter::Handler PointerRouter::move(Point point) const {
   const Route* route = hit(point);
-  return route == nullptr ? &frmColor::Form_MouseMove : route->move;
+  return route == nullptr ? &frmColor::Form_MouseMove : route->design->onMove;
 }
 
 void PointerRouter::press(Point point) {
@@ -78,7 +53,7 @@ PointerRouter::Handler PointerRouter::release(Point point) {
   pressed_ = nullptr;
   const Route* released = hit(point);
   if (released == nullptr || released != pressed) return nullptr;
-  return released->click;
+  return released->design->onClick;
 }
 
 }  // namespace tintwell

@@ -36,7 +36,7 @@ class ControlPlaces {
 class PointerRouter {
  public:
   // The handler an event runs; nullptr when it runs none.
-  using Handler = void (frmColor::*)();
+  using Handler = layout::PointerHandler;
 
   explicit PointerRouter(const ControlPlaces& places);
 
@@ -55,8 +55,6 @@ class PointerRouter {
   struct Route {
     const layout::ControlDesign* design;
     bool takesPointer;
-    Handler move;
-    Handler click;
   };
 
   const Route* hit(Point point) const;

@@ -17,11 +17,12 @@ void frmColor::Form_Load() {
 
   // Both flags are placed by the English flag's width; they are equally wide.
   const float innerWidth = static_cast<float>(form().scaleWidth());
-  const float flagWidth = static_cast<float>(imgLangENG().width());
-  imgLangHUN().setLeft(static_cast<int>(innerWidth - kFlagMargin - flagWidth));
-  imgLangENG().setLeft(static_cast<int>(innerWidth - 2 * kFlagMargin - 2 * flagWidth));
+  const float flagWidth = static_cast<float>(picture(Control::imgLangENG).width());
+  picture(Control::imgLangHUN).setLeft(static_cast<int>(innerWidth - kFlagMargin - flagWidth));
+  picture(Control::imgLangENG)
+      .setLeft(static_cast<int>(innerWidth - 2 * kFlagMargin - 2 * flagWidth));
 
-  lblVersion().setCaption(versionText());
+  label(Control::lblVersion).setCaption(versionText());
 
   applyLanguage(ReadLanguage(platform().registry()));
   // The list has its entries only once the captions are applied.
@@ -35,10 +36,10 @@ void frmColor::Form_Load() {
   drawVertical();
   drawMatrix(true);
 
-  imgLangHUN_hl().setLeft(imgLangHUN().left());
-  imgLangHUN_hl().setTop(imgLangHUN().top());
-  imgLangENG_hl().setLeft(imgLangENG().left());
-  imgLangENG_hl().setTop(imgLangENG().top());
+  picture(Control::imgLangHUN_hl).setLeft(picture(Control::imgLangHUN).left());
+  picture(Control::imgLangHUN_hl).setTop(picture(Control::imgLangHUN).top());
+  picture(Control::imgLangENG_hl).setLeft(picture(Control::imgLangENG).left());
+  picture(Control::imgLangENG_hl).setTop(picture(Control::imgLangENG).top());
   resetHover();
 }
 

@@ -21,13 +21,6 @@ constexpr DWORD kWindowExStyle = 0;
 constexpr int kSmallIconSize = 16;
 constexpr int kLargeIconSize = 32;
 
-const layout::TimerDesign& timerDesign(std::string_view name) {
-  for (const layout::TimerDesign& timer : layout::timers()) {
-    if (timer.name == name) return timer;
-  }
-  return layout::timers().front();
-}
-
 HICON loadIcon(HINSTANCE instance, int size) {
   return static_cast<HICON>(
       LoadImageW(instance, MAKEINTRESOURCEW(IDI_TINTWELL), IMAGE_ICON, size, size, LR_SHARED));
@@ -108,8 +101,8 @@ bool MainWindow::createWindow() {
 // Created in tab order, which is also the order the dialog keys follow.
 void MainWindow::createChildren() {
   for (const layout::ControlDesign* design : layout::windowedControls()) createChild(*design);
-  const layout::TimerDesign& sampler = timerDesign("tmSampler");
-  const layout::TimerDesign& hover = timerDesign("tmrLang");
+  const layout::TimerDesign& sampler = layout::timerDesign(layout::Timer::tmSampler);
+  const layout::TimerDesign& hover = layout::timerDesign(layout::Timer::tmrLang);
   tmSampler_ = std::make_unique<WindowTimer>(window_, sampler.timerId, sampler.intervalMs);
   tmrLang_ = std::make_unique<WindowTimer>(window_, hover.timerId, hover.intervalMs);
   tmSampler_->setEnabled(sampler.enabledAtCreation);
@@ -120,10 +113,10 @@ void MainWindow::createChild(const layout::ControlDesign& design) {
   const HFONT font = fonts_.get(design.font, false);
   switch (design.kind) {
     case layout::ControlKind::surface: {
-      std::unique_ptr<SurfaceWindow>& surface =
-          design.controlId == layout::kImgMatrixId     ? imgMatrix_
-          : design.controlId == layout::kImgVerticalId ? imgVertical_
-                                                       : imgCurColor_;
+      std::unique_ptr<SurfaceWindow>& surface = design.id == layout::Control::imgMatrix ? imgMatrix_
+                                                : design.id == layout::Control::imgVertical
+                                                    ? imgVertical_
+                                                    : imgCurColor_;
       surface = std::make_unique<SurfaceWindow>(design, static_cast<SurfaceEvents&>(*this));
       surface->create(window_, instance_);
       break;
@@ -201,17 +194,7 @@ void MainWindow::connectForm() {
       .imgMatrix = *imgMatrix_,
       .imgVertical = *imgVertical_,
       .imgCurColor = *imgCurColor_,
-      .imgArrowLeft = windowless_.picture("imgArrowLeft"),
-      .imgArrowRight = windowless_.picture("imgArrowRight"),
-      .imgLangENG = windowless_.picture("imgLangENG"),
-      .imgLangHUN = windowless_.picture("imgLangHUN"),
-      .imgLangENG_hl = windowless_.picture("imgLangENG_hl"),
-      .imgLangHUN_hl = windowless_.picture("imgLangHUN_hl"),
-      .lblTitle = windowless_.label("lblTitle"),
-      .lblVersion = windowless_.label("lblVersion"),
-      .lblHomepage = windowless_.label("lblHomepage"),
-      .lblQuality = windowless_.label("lblQuality"),
-      .lblTintwell = windowless_.label("lblTintwell"),
+      .windowless = windowless_,
       .cmbQuality = *cmbQuality_,
       .tmSampler = *tmSampler_,
       .tmrLang = *tmrLang_,

@@ -234,19 +234,19 @@ WindowlessLayer::WindowlessLayer(HINSTANCE instance, FontCache& fonts)
   }
 }
 
-WindowlessControl& WindowlessLayer::find(std::string_view name) const {
+WindowlessControl& WindowlessLayer::find(layout::Control id) const {
   for (const auto& control : controls_) {
-    if (control->design().name == name) return *control;
+    if (control->design().id == id) return *control;
   }
-  throw std::logic_error("no windowless control of that name");
+  throw std::logic_error("no windowless control of that identity");
 }
 
-WindowlessLabel& WindowlessLayer::label(std::string_view name) {
-  return dynamic_cast<WindowlessLabel&>(find(name));
+WindowlessLabel& WindowlessLayer::label(layout::Control id) {
+  return dynamic_cast<WindowlessLabel&>(find(id));
 }
 
-WindowlessPicture& WindowlessLayer::picture(std::string_view name) {
-  return dynamic_cast<WindowlessPicture&>(find(name));
+WindowlessPicture& WindowlessLayer::picture(layout::Control id) {
+  return dynamic_cast<WindowlessPicture&>(find(id));
 }
 
 void WindowlessLayer::setScale(const DisplayScale& scale) {

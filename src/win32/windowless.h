@@ -9,10 +9,10 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "shell/display_scale.h"
+#include "shell/frm_color.h"
 #include "shell/layout.h"
 #include "shell/pointer_router.h"
 #include "shell/ports.h"
@@ -102,7 +102,7 @@ class WindowlessPicture final : public WindowlessControl, public Picture {
   bool keyed_ = false;
 };
 
-class WindowlessLayer final : public ControlPlaces {
+class WindowlessLayer final : public ControlPlaces, public WindowlessControls {
  public:
   WindowlessLayer(HINSTANCE instance, FontCache& fonts);
   WindowlessLayer(const WindowlessLayer&) = delete;
@@ -114,8 +114,8 @@ class WindowlessLayer final : public ControlPlaces {
   void setScale(const DisplayScale& scale);
   const DisplayScale& scale() const { return scale_; }
 
-  WindowlessLabel& label(std::string_view name);
-  WindowlessPicture& picture(std::string_view name);
+  WindowlessLabel& label(layout::Control id) override;
+  WindowlessPicture& picture(layout::Control id) override;
 
   // Paints the controls that reach into the area (the window's pixels),
   // back to front.
@@ -129,7 +129,7 @@ class WindowlessLayer final : public ControlPlaces {
   HINSTANCE instance() const { return instance_; }
 
  private:
-  WindowlessControl& find(std::string_view name) const;
+  WindowlessControl& find(layout::Control id) const;
 
   HINSTANCE instance_;
   FontCache& fonts_;

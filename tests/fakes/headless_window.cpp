@@ -1,6 +1,6 @@
 #include "fakes/headless_window.h"
 
-#include <utility>
+#include <string>
 
 #include "core/utf8.h"
 #include "sampler/mod_color_capture.h"
@@ -12,12 +12,8 @@ namespace tintwell::fakes {
 
 namespace {
 
-const layout::ControlDesign& design(std::string_view name, int index = layout::kNoGroupIndex) {
-  return *layout::findControl(name, index);
-}
-
-SurfaceGeometry surfaceGeometry(std::string_view name) {
-  const layout::ControlDesign& control = design(name);
+SurfaceGeometry surfaceGeometry(layout::Control id) {
+  const layout::ControlDesign& control = *layout::findControl(id);
   const int innerWidth = control.width - 2 * kSurfaceBorder;
   const int innerHeight = control.height - 2 * kSurfaceBorder;
   const int scale = control.scaleUnit == layout::ScaleUnit::twips ? kTwipsPerPixel : 1;
@@ -25,39 +21,32 @@ SurfaceGeometry surfaceGeometry(std::string_view name) {
           control.height, innerWidth * scale, innerHeight * scale};
 }
 
-FakePicture picture(std::string_view name) {
-  const layout::ControlDesign& control = design(name);
-  return FakePicture(control.left, control.top, control.width);
-}
-
-FakeLabel label(std::string_view name) {
-  return FakeLabel(std::string(design(name).caption));
-}
-
 }  // namespace
 
 HeadlessWindow::HeadlessWindow(std::optional<SurfaceGeometry> swatch)
-    : imgMatrix(surfaceGeometry("imgMatrix")),
-      imgVertical(surfaceGeometry("imgVertical")),
-      imgCurColor(swatch.value_or(surfaceGeometry("imgCurColor"))),
-      imgArrowLeft(picture("imgArrowLeft")),
-      imgArrowRight(picture("imgArrowRight")),
-      imgLangENG(picture("imgLangENG")),
-      imgLangHUN(picture("imgLangHUN")),
-      imgLangENG_hl(picture("imgLangENG_hl")),
-      imgLangHUN_hl(picture("imgLangHUN_hl")),
-      lblTitle(label("lblTitle")),
-      lblVersion(label("lblVersion")),
-      lblHomepage(label("lblHomepage")),
-      lblQuality(label("lblQuality")),
-      lblTintwell(label("lblTintwell")),
-      tmSampler(true),
-      tmrLang(false),
-      controls{window,        {},          imgMatrix,  imgVertical,   imgCurColor,   imgArrowLeft,
-               imgArrowRight, imgLangENG,  imgLangHUN, imgLangENG_hl, imgLangHUN_hl, lblTitle,
-               lblVersion,    lblHomepage, lblQuality, lblTintwell,   cmbQuality,    tmSampler,
-               tmrLang,       platform},
+    : imgMatrix(surfaceGeometry(layout::Control::imgMatrix)),
+      imgVertical(surfaceGeometry(layout::Control::imgVertical)),
+      imgCurColor(swatch.value_or(surfaceGeometry(layout::Control::imgCurColor))),
+      tmSampler(layout::timerDesign(layout::Timer::tmSampler).enabledAtCreation),
+      tmrLang(layout::timerDesign(layout::Timer::tmrLang).enabledAtCreation),
+      controls{.form = window,
+               .txtInp = {},
+               .imgMatrix = imgMatrix,
+               .imgVertical = imgVertical,
+               .imgCurColor = imgCurColor,
+               .windowless = *this,
+               .cmbQuality = cmbQuality,
+               .tmSampler = tmSampler,
+               .tmrLang = tmrLang,
+               .platform = platform},
       form(controls) {
+  for (const layout::ControlDesign* control : layout::paintingOrder()) {
+    if (control->kind == layout::ControlKind::label) {
+      labels_.emplace(control->id, FakeLabel(std::string(control->caption)));
+    } else if (control->kind == layout::ControlKind::picture) {
+      pictures_.emplace(control->id, FakePicture(control->left, control->top, control->width));
+    }
+  }
   // Module-level state lives for a program run; each window here is a new run.
   modColor::ptMouse = {};
   bSampling = false;
@@ -66,8 +55,8 @@ HeadlessWindow::HeadlessWindow(std::optional<SurfaceGeometry> swatch)
 
   window.innerWidth = layout::kClientWidth;
   for (int index = 0; index < kFieldCount; ++index) {
-    fields[static_cast<size_t>(index)] =
-        std::make_unique<FakeTextField>(design("txtInp", index).maxLength);
+    fields[static_cast<size_t>(index)] = std::make_unique<FakeTextField>(
+        layout::findControl(layout::Control::txtInp, index)->maxLength);
     FakeTextField& field = *fields[static_cast<size_t>(index)];
     field.onChange = [this, index] { form.txtInp_Change(static_cast<int16_t>(index)); };
     controls.txtInp[static_cast<size_t>(index)] = &field;
@@ -125,20 +114,15 @@ void HeadlessWindow::tickHover() {
   if (tmrLang.enabled()) form.tmrLang_Timer();
 }
 
+// Pictures move; labels keep their designed size.
 ControlPlace HeadlessWindow::place(size_t order) const {
   const layout::ControlDesign& control = *layout::paintingOrder()[order];
-  const std::pair<std::string_view, const FakePicture*> pictures[] = {
-      {"imgArrowLeft", &imgArrowLeft},   {"imgArrowRight", &imgArrowRight},
-      {"imgLangENG", &imgLangENG},       {"imgLangHUN", &imgLangHUN},
-      {"imgLangENG_hl", &imgLangENG_hl}, {"imgLangHUN_hl", &imgLangHUN_hl},
-  };
-  for (const auto& [name, picture] : pictures) {
-    if (name == control.name) {
-      return {picture->left(), picture->top(), picture->width(), control.height,
-              picture->visible()};
-    }
+  const auto found = pictures_.find(control.id);
+  if (found == pictures_.end()) {
+    return {control.left, control.top, control.width, control.height, true};
   }
-  return {control.left, control.top, control.width, control.height, true};
+  const FakePicture& picture = found->second;
+  return {picture.left(), picture.top(), picture.width(), control.height, picture.visible()};
 }
 
 std::array<std::string, kFieldCount> HeadlessWindow::fieldTexts() const {

@@ -5,6 +5,7 @@
 // size: there is no font to measure them with.
 
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,7 +18,10 @@
 
 namespace tintwell::fakes {
 
-class HeadlessWindow : private ControlPlaces {
+class HeadlessWindow : private ControlPlaces, private WindowlessControls {
+  std::map<layout::Control, FakeLabel> labels_;
+  std::map<layout::Control, FakePicture> pictures_;
+
  public:
   // The swatch may be given another geometry, to test the fill at odd widths.
   explicit HeadlessWindow(std::optional<SurfaceGeometry> swatch = std::nullopt);
@@ -57,17 +61,9 @@ class HeadlessWindow : private ControlPlaces {
   FakeSurface imgMatrix;
   FakeSurface imgVertical;
   FakeSurface imgCurColor;
-  FakePicture imgArrowLeft;
-  FakePicture imgArrowRight;
-  FakePicture imgLangENG;
-  FakePicture imgLangHUN;
-  FakePicture imgLangENG_hl;
-  FakePicture imgLangHUN_hl;
-  FakeLabel lblTitle;
-  FakeLabel lblVersion;
-  FakeLabel lblHomepage;
-  FakeLabel lblQuality;
-  FakeLabel lblTintwell;
+  // Every label and picture of the layout table; another control throws.
+  FakeLabel& label(layout::Control id) override { return labels_.at(id); }
+  FakePicture& picture(layout::Control id) override { return pictures_.at(id); }
   FakeDropDownList cmbQuality;
   FakeTimer tmSampler;
   FakeTimer tmrLang;

@@ -219,7 +219,8 @@ TEST(PasteColor, GoesTheRoadOfAScreenSample) {
     EXPECT_TRUE(samePixels(pasted.imgMatrix.image(), sampled.imgMatrix.image()));
     EXPECT_TRUE(samePixels(pasted.imgVertical.image(), sampled.imgVertical.image()));
     EXPECT_TRUE(samePixels(pasted.imgCurColor.image(), sampled.imgCurColor.image()));
-    EXPECT_EQ(pasted.imgArrowLeft.top(), sampled.imgArrowLeft.top());
+    EXPECT_EQ(pasted.picture(layout::Control::imgArrowLeft).top(),
+              sampled.picture(layout::Control::imgArrowLeft).top());
     EXPECT_EQ(pasted.platform.fakeClipboard.contents, row.text);  // reading leaves it
   }
 }

@@ -49,7 +49,7 @@ TEST(StripDrag, RowsSetTheSelectedDimension) {
     EXPECT_DOUBLE_EQ(window.form.dSat, row.saturation);
     EXPECT_DOUBLE_EQ(window.form.dVal, row.value);
     const int clampedRow = row.row < 0 ? 0 : (row.row > 255 ? 255 : row.row);
-    EXPECT_EQ(window.imgArrowLeft.top(), kStripTop + clampedRow - 2);
+    EXPECT_EQ(window.picture(layout::Control::imgArrowLeft).top(), kStripTop + clampedRow - 2);
   }
 }
 

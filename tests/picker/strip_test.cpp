@@ -156,8 +156,8 @@ TEST(Strip, ArrowsPointAtTheCurrentValue) {
     window.showColor(row.hue, row.saturation, row.value);
     window.form.optDim_Click(row.dimension);
     EXPECT_EQ(window.form.iVerticalPos, row.position);
-    EXPECT_EQ(window.imgArrowLeft.top(), kStripTop + row.position - 2);
-    EXPECT_EQ(window.imgArrowRight.top(), kStripTop + row.position - 2);
+    EXPECT_EQ(window.picture(layout::Control::imgArrowLeft).top(), kStripTop + row.position - 2);
+    EXPECT_EQ(window.picture(layout::Control::imgArrowRight).top(), kStripTop + row.position - 2);
   }
 }
 

@@ -24,18 +24,19 @@ TEST(Language, AFlagClickStoresTheCodeAndSwitchesEveryCaption) {
   window.form.imgLangHUN_hl_Click();
   EXPECT_EQ(window.registry.binary(kMakerKey, "Language"), (Bytes{0, 0}));
   EXPECT_EQ(window.window.caption(), "Tintwell");
-  EXPECT_EQ(window.lblTitle.caption(), "Tintwell");
-  EXPECT_EQ(window.lblTintwell.caption(),
+  EXPECT_EQ(window.label(layout::Control::lblTitle).caption(), "Tintwell");
+  EXPECT_EQ(window.label(layout::Control::lblTintwell).caption(),
             "a SHIFT gomb nyomvatart\u00e1sa mellett vehet\u0151 sz\u00ednminta a "
             "k\u00e9perny\u0151 b\u00e1rmely pontj\u00e1r\u00f3l");
-  EXPECT_EQ(window.lblQuality.caption(), "Rajzol\u00e1si min\u0151s\u00e9g:");
+  EXPECT_EQ(window.label(layout::Control::lblQuality).caption(),
+            "Rajzol\u00e1si min\u0151s\u00e9g:");
   EXPECT_EQ(window.cmbQuality.items,
             (std::vector<std::string>{"Magas", "K\u00f6zepes", "Alacsony"}));
   EXPECT_EQ(window.cmbQuality.listIndex(), 2);  // the quality survives the switch
 
   window.form.imgLangENG_hl_Click();
   EXPECT_EQ(window.registry.binary(kMakerKey, "Language"), (Bytes{1, 0}));
-  EXPECT_EQ(window.lblTintwell.caption(),
+  EXPECT_EQ(window.label(layout::Control::lblTintwell).caption(),
             "press or hold SHIFT key to get color from below the cursor");
   EXPECT_EQ(window.cmbQuality.items, (std::vector<std::string>{"High", "Medium", "Low"}));
   EXPECT_EQ(window.cmbQuality.listIndex(), 2);
@@ -63,24 +64,24 @@ TEST(Hover, OneItemLitAtATime) {
   HeadlessWindow window;
   window.start();
   window.form.imgLangENG_MouseMove();
-  EXPECT_TRUE(window.imgLangENG_hl.visible());
+  EXPECT_TRUE(window.picture(layout::Control::imgLangENG_hl).visible());
   EXPECT_TRUE(window.tmrLang.enabled());
   EXPECT_EQ(window.form.iHover, 1);
 
   window.form.imgLangHUN_MouseMove();  // straight onto the other flag
-  EXPECT_FALSE(window.imgLangENG_hl.visible());
-  EXPECT_TRUE(window.imgLangHUN_hl.visible());
+  EXPECT_FALSE(window.picture(layout::Control::imgLangENG_hl).visible());
+  EXPECT_TRUE(window.picture(layout::Control::imgLangHUN_hl).visible());
   EXPECT_EQ(window.form.iHover, 2);
 
   window.form.lblHomepage_MouseMove();
-  EXPECT_FALSE(window.imgLangHUN_hl.visible());
-  EXPECT_EQ(window.lblHomepage.foreColor, 0u);
-  EXPECT_TRUE(window.lblHomepage.underline);
+  EXPECT_FALSE(window.picture(layout::Control::imgLangHUN_hl).visible());
+  EXPECT_EQ(window.label(layout::Control::lblHomepage).foreColor, 0u);
+  EXPECT_TRUE(window.label(layout::Control::lblHomepage).underline);
 
   window.form.Form_MouseMove();
   EXPECT_EQ(window.form.iHover, 0);
-  EXPECT_EQ(window.lblHomepage.foreColor, 0x555555u);
-  EXPECT_FALSE(window.lblHomepage.underline);
+  EXPECT_EQ(window.label(layout::Control::lblHomepage).foreColor, 0x555555u);
+  EXPECT_FALSE(window.label(layout::Control::lblHomepage).underline);
   EXPECT_FALSE(window.tmrLang.enabled());
 }
 
@@ -150,7 +151,8 @@ TEST(HomePage, AClickAsksTheShellForTheMakersPage) {
 TEST(PointerRouting, ThePointerGoesToTheTopmostVisibleLabelOrPictureOrElseToTheWindow) {
   HeadlessWindow window;
   window.start();
-  const Point english{window.imgLangENG.left() + 1, window.imgLangENG.top() + 1};
+  const Point english{window.picture(layout::Control::imgLangENG).left() + 1,
+                      window.picture(layout::Control::imgLangENG).top() + 1};
   struct Row {
     const char* name;
     Point point;
@@ -168,7 +170,7 @@ TEST(PointerRouting, ThePointerGoesToTheTopmostVisibleLabelOrPictureOrElseToTheW
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    window.imgLangENG_hl.setVisible(row.paleFlagShown);
+    window.picture(layout::Control::imgLangENG_hl).setVisible(row.paleFlagShown);
     const layout::ControlDesign* hit = window.router.hitTest(row.point);
     EXPECT_EQ(hit == nullptr ? "window" : std::string(hit->name), row.expected);
   }

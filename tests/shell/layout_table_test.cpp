@@ -58,22 +58,21 @@ TEST(LayoutTable, GivesEveryWindowedControlItsOwnIdAndNoneToTheOthers) {
     if (isWindowed(design.kind)) {
       EXPECT_NE(design.controlId, kNoControlId);
       EXPECT_TRUE(ids.insert(design.controlId).second) << "ID used twice";
-      EXPECT_EQ(findControl(design.name, design.index), &design);
+      EXPECT_EQ(findControl(design.id, design.index), &design);
     } else {
       EXPECT_EQ(design.controlId, kNoControlId);
     }
   }
-  EXPECT_EQ(findControl("txtInp", kFieldCount), nullptr);
-  EXPECT_EQ(findControl("nothing"), nullptr);
+  EXPECT_EQ(findControl(Control::txtInp, kFieldCount), nullptr);
 }
 
 TEST(LayoutTable, ControlIdsFollowTheGroupIndex) {
   for (int index = 0; index < kFieldCount; ++index) {
-    EXPECT_EQ(findControl("txtInp", index)->controlId, txtInpId(index));
+    EXPECT_EQ(findControl(Control::txtInp, index)->controlId, txtInpId(index));
   }
   for (int index = 0; index < kDimensionCount; ++index) {
-    EXPECT_EQ(findControl("optDim", index)->controlId, optDimId(index));
-    EXPECT_EQ(findControl("optDim", index)->checked, index == 0);
+    EXPECT_EQ(findControl(Control::optDim, index)->controlId, optDimId(index));
+    EXPECT_EQ(findControl(Control::optDim, index)->checked, index == 0);
   }
 }
 
@@ -88,11 +87,13 @@ TEST(LayoutTable, WindowedControlsLieInsideTheClientArea) {
 }
 
 TEST(LayoutTable, FontHeightsArePixelsAtNinetySixDotsPerInch) {
-  const std::pair<const char*, int> rows[] = {
-      {"Label4", 11}, {"lblTitle", 21}, {"Label10", 13}, {"lblVersion", 11}};
-  for (const auto& [name, pixels] : rows) {
-    SCOPED_TRACE(name);
-    EXPECT_EQ(fontPixelHeight(findControl(name)->font), pixels);
+  const std::pair<Control, int> rows[] = {{Control::Label4, 11},
+                                          {Control::lblTitle, 21},
+                                          {Control::Label10, 13},
+                                          {Control::lblVersion, 11}};
+  for (const auto& [id, pixels] : rows) {
+    SCOPED_TRACE(findControl(id)->name);
+    EXPECT_EQ(fontPixelHeight(findControl(id)->font), pixels);
   }
 }
 
@@ -150,7 +151,7 @@ TEST_P(ScaledLayout, GapsBetweenControlsScaleWithinOnePixel) {
 // Every physical pixel of the matrix and the strip, and the pixels a drag
 // reaches beyond them, map back to the designed pixel whose block holds them.
 TEST_P(ScaledLayout, PhysicalPixelsMapBackToTheBlockThatHoldsThem) {
-  const ControlDesign& matrix = *findControl("imgMatrix");
+  const ControlDesign& matrix = *findControl(Control::imgMatrix);
   const int first = scale.toPhysical(matrix.left - kSurfaceSide);
   const int last = scale.toPhysical(matrix.left + matrix.width + kSurfaceSide);
   for (int physical = first; physical <= last; ++physical) {
@@ -168,9 +169,9 @@ TEST_P(ScaledLayout, PhysicalPixelsMapBackToTheBlockThatHoldsThem) {
 // Each surface shows every designed pixel as the block of physical pixels
 // that maps back to it, and nothing else.
 TEST_P(ScaledLayout, SurfacesShowEachDesignedPixelOnTheBlockThatMapsBackToIt) {
-  for (const char* name : {"imgMatrix", "imgVertical", "imgCurColor"}) {
-    SCOPED_TRACE(name);
-    const Box outer = boxOf(*findControl(name));
+  for (const Control id : {Control::imgMatrix, Control::imgVertical, Control::imgCurColor}) {
+    SCOPED_TRACE(findControl(id)->name);
+    const Box outer = boxOf(*findControl(id));
     const Box inner{outer.left + kSurfaceBorder, outer.top + kSurfaceBorder,
                     outer.right - kSurfaceBorder, outer.bottom - kSurfaceBorder};
     PixelImage image(inner.right - inner.left, inner.bottom - inner.top);

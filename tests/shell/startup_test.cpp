@@ -32,11 +32,11 @@ TEST(StartUp, FirstRunShowsPureRedInEnglishAtHighQuality) {
     }
   }
   EXPECT_EQ(window.window.caption(), "Tintwell");
-  EXPECT_EQ(window.lblTitle.caption(), "Tintwell");
-  EXPECT_EQ(window.lblQuality.caption(), "Render quality:");
+  EXPECT_EQ(window.label(layout::Control::lblTitle).caption(), "Tintwell");
+  EXPECT_EQ(window.label(layout::Control::lblQuality).caption(), "Render quality:");
   EXPECT_EQ(window.cmbQuality.items, (std::vector<std::string>{"High", "Medium", "Low"}));
   EXPECT_EQ(window.cmbQuality.listIndex(), 0);
-  EXPECT_EQ(window.lblVersion.caption(), "v1.3.0");
+  EXPECT_EQ(window.label(layout::Control::lblVersion).caption(), "v1.3.0");
   EXPECT_FALSE(window.form.bInpFocus);
   EXPECT_EQ(iLanguage, 1);
 }
@@ -44,26 +44,28 @@ TEST(StartUp, FirstRunShowsPureRedInEnglishAtHighQuality) {
 TEST(StartUp, PlacesTheFlagsAndCoversThemWithTheirHiddenPaleVersions) {
   HeadlessWindow window;
   window.start();
-  EXPECT_EQ(window.imgLangHUN.left(), 414);
-  EXPECT_EQ(window.imgLangENG.left(), 390);
-  EXPECT_EQ(window.imgLangHUN_hl.left(), 414);
-  EXPECT_EQ(window.imgLangENG_hl.left(), 390);
-  EXPECT_EQ(window.imgLangHUN_hl.top(), window.imgLangHUN.top());
-  EXPECT_EQ(window.imgLangENG_hl.top(), window.imgLangENG.top());
-  EXPECT_FALSE(window.imgLangENG_hl.visible());
-  EXPECT_FALSE(window.imgLangHUN_hl.visible());
+  EXPECT_EQ(window.picture(layout::Control::imgLangHUN).left(), 414);
+  EXPECT_EQ(window.picture(layout::Control::imgLangENG).left(), 390);
+  EXPECT_EQ(window.picture(layout::Control::imgLangHUN_hl).left(), 414);
+  EXPECT_EQ(window.picture(layout::Control::imgLangENG_hl).left(), 390);
+  EXPECT_EQ(window.picture(layout::Control::imgLangHUN_hl).top(),
+            window.picture(layout::Control::imgLangHUN).top());
+  EXPECT_EQ(window.picture(layout::Control::imgLangENG_hl).top(),
+            window.picture(layout::Control::imgLangENG).top());
+  EXPECT_FALSE(window.picture(layout::Control::imgLangENG_hl).visible());
+  EXPECT_FALSE(window.picture(layout::Control::imgLangHUN_hl).visible());
   EXPECT_FALSE(window.tmrLang.enabled());
   EXPECT_TRUE(window.tmSampler.enabled());
-  EXPECT_EQ(window.lblHomepage.foreColor, 0x555555u);
-  EXPECT_FALSE(window.lblHomepage.underline);
+  EXPECT_EQ(window.label(layout::Control::lblHomepage).foreColor, 0x555555u);
+  EXPECT_FALSE(window.label(layout::Control::lblHomepage).underline);
 }
 
 TEST(StartUp, DrawsTheHueStripAndTheMatrixWithItsMarker) {
   HeadlessWindow window;
   window.start();
   EXPECT_EQ(window.form.iVerticalPos, 0);
-  EXPECT_EQ(window.imgArrowLeft.top(), 86);
-  EXPECT_EQ(window.imgArrowRight.top(), 86);
+  EXPECT_EQ(window.picture(layout::Control::imgArrowLeft).top(), 86);
+  EXPECT_EQ(window.picture(layout::Control::imgArrowRight).top(), 86);
   EXPECT_EQ(window.form.iMatrixX, kLastPixel);
   EXPECT_EQ(window.form.iMatrixY, 0);
   // Part of the ring around the top-right corner: white over pure red.
@@ -112,7 +114,7 @@ TEST(StartUp, FallsBackToEnglishAndHighWhenAccessIsDenied) {
   window.registry.denyAccess(kMakerKey);
   window.registry.denyAccess(kRigboxKey);
   window.start();
-  EXPECT_EQ(window.lblQuality.caption(), "Render quality:");
+  EXPECT_EQ(window.label(layout::Control::lblQuality).caption(), "Render quality:");
   EXPECT_EQ(window.cmbQuality.listIndex(), 0);
 }
 

@@ -279,9 +279,11 @@ class Storm {
     ASSERT_EQ(form.bInpFocus, window_.focusedField >= 0);
 
     // The arrows point at the strip row of the state, whichever road set them.
-    ASSERT_EQ(window_.imgArrowLeft.top(), window_.imgArrowRight.top());
-    const int stripTop = layout::findControl("imgVertical")->top;
-    ASSERT_EQ(window_.imgArrowLeft.top() - kArrowOffset, stripTop + stripPosition(form.iDim, form))
+    ASSERT_EQ(window_.picture(layout::Control::imgArrowLeft).top(),
+              window_.picture(layout::Control::imgArrowRight).top());
+    const int stripTop = layout::findControl(layout::Control::imgVertical)->top;
+    ASSERT_EQ(window_.picture(layout::Control::imgArrowLeft).top() - kArrowOffset,
+              stripTop + stripPosition(form.iDim, form))
         << "dimension " << form.iDim;
     ASSERT_TRUE(form.iMatrixX >= 0 && form.iMatrixX <= kLastPixel);
     ASSERT_TRUE(form.iMatrixY >= 0 && form.iMatrixY <= kLastPixel);

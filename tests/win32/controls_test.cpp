@@ -58,7 +58,7 @@ class ComboListTest : public ::testing::Test {
 };
 
 TEST_F(ComboListTest, KeepsItemsInTheOrderAddedAndSelectsByIndex) {
-  const layout::ControlDesign& design = *layout::findControl("cmbQuality");
+  const layout::ControlDesign& design = *layout::findControl(layout::Control::cmbQuality);
   ComboList list(parent_, GetModuleHandleW(nullptr), design, fonts_.get(design.font, false));
   combo_ = GetDlgItem(parent_, design.controlId);
   EXPECT_EQ(list.listIndex(), -1) << "empty at creation";

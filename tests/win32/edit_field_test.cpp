@@ -31,7 +31,8 @@ class ChangeCounter final : public FieldEvents {
     RegisterClassExW(&windowClass);
     CreateWindowExW(0, kClassName, L"", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr,
                     windowClass.hInstance, this);
-    const layout::ControlDesign& design = *layout::findControl("txtInp", kFieldIndex);
+    const layout::ControlDesign& design =
+        *layout::findControl(layout::Control::txtInp, kFieldIndex);
     field_ = std::make_unique<EditField>(parent_, windowClass.hInstance, design,
                                          fonts_.get(design.font, false), *this);
     edit_ = GetDlgItem(parent_, design.controlId);

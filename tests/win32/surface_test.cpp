@@ -27,8 +27,10 @@ class SurfaceTest : public ::testing::Test, public SurfaceEvents {
     SurfaceWindow::registerClass(instance);
     parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, layout::kClientWidth,
                               layout::kClientHeight, nullptr, nullptr, instance, nullptr);
-    matrix_ = std::make_unique<SurfaceWindow>(*layout::findControl("imgMatrix"), *this);
-    swatch_ = std::make_unique<SurfaceWindow>(*layout::findControl("imgCurColor"), *this);
+    matrix_ =
+        std::make_unique<SurfaceWindow>(*layout::findControl(layout::Control::imgMatrix), *this);
+    swatch_ =
+        std::make_unique<SurfaceWindow>(*layout::findControl(layout::Control::imgCurColor), *this);
     matrix_->create(parent_, instance);
     swatch_->create(parent_, instance);
   }
@@ -64,8 +66,8 @@ TEST_F(SurfaceTest, ClientAreaMatchesTheImageAndSizesReadInTheirUnits) {
   GetClientRect(matrix_->handle(), &client);
   EXPECT_EQ(client.right, matrix_->image().width());
   EXPECT_EQ(client.bottom, matrix_->image().height());
-  const layout::ControlDesign& matrix = *layout::findControl("imgMatrix");
-  const layout::ControlDesign& swatch = *layout::findControl("imgCurColor");
+  const layout::ControlDesign& matrix = *layout::findControl(layout::Control::imgMatrix);
+  const layout::ControlDesign& swatch = *layout::findControl(layout::Control::imgCurColor);
   EXPECT_EQ(matrix_->image().width(), kSurfaceSide);
   EXPECT_EQ(matrix_->scaleWidth(), kSurfaceSide);
   EXPECT_EQ(matrix_->scaleHeight(), kSurfaceSide);

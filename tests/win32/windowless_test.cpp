@@ -56,8 +56,8 @@ TEST_F(WindowlessTest, PointerGoesToTheTopmostLabelOrPictureOrElseToTheWindow) {
 }
 
 TEST_F(WindowlessTest, APaleFlagPlacedOverItsFlagTakesThePointerOnlyWhileShown) {
-  WindowlessPicture& flag = layer.picture("imgLangENG");
-  WindowlessPicture& pale = layer.picture("imgLangENG_hl");
+  WindowlessPicture& flag = layer.picture(layout::Control::imgLangENG);
+  WindowlessPicture& pale = layer.picture(layout::Control::imgLangENG_hl);
   pale.setLeft(flag.left());
   pale.setTop(flag.top());
   EXPECT_EQ(hitName(flag.left() + 1, flag.top() + 1), "imgLangENG_hl");
@@ -67,7 +67,7 @@ TEST_F(WindowlessTest, APaleFlagPlacedOverItsFlagTakesThePointerOnlyWhileShown) 
 }
 
 TEST_F(WindowlessTest, ASelfSizingLabelFollowsItsTextFromTheEdgeItIsAlignedTo) {
-  WindowlessLabel& version = layer.label("lblVersion");  // right-aligned
+  WindowlessLabel& version = layer.label(layout::Control::lblVersion);  // right-aligned
   const RECT designed = version.bounds();
   version.setCaption("v1.3.0");
   const RECT shortText = version.bounds();
@@ -81,7 +81,7 @@ TEST_F(WindowlessTest, ASelfSizingLabelFollowsItsTextFromTheEdgeItIsAlignedTo) {
   EXPECT_GT(shortText.bottom, shortText.top);
   EXPECT_EQ(version.caption(), "v1.3.0 and more");
 
-  WindowlessLabel& title = layer.label("lblTitle");  // left-aligned
+  WindowlessLabel& title = layer.label(layout::Control::lblTitle);  // left-aligned
   const RECT titleDesigned = title.bounds();
   title.setCaption("A much longer window title");
   EXPECT_EQ(title.bounds().left, titleDesigned.left);
@@ -89,7 +89,7 @@ TEST_F(WindowlessTest, ASelfSizingLabelFollowsItsTextFromTheEdgeItIsAlignedTo) {
 }
 
 TEST_F(WindowlessTest, AFixedLabelKeepsItsDesignedSize) {
-  WindowlessLabel& homepage = layer.label("lblHomepage");
+  WindowlessLabel& homepage = layer.label(layout::Control::lblHomepage);
   const RECT designed = homepage.bounds();
   homepage.setCaption("a much longer address than the label was designed for");
   homepage.setFontUnderline(true);
@@ -101,8 +101,8 @@ TEST_F(WindowlessTest, AFixedLabelKeepsItsDesignedSize) {
 // display scale as at 100 %: the lines DrawText breaks it into, in the font
 // made for the DPI, fit the label's scaled place wherever they fit at 100 %.
 TEST_F(WindowlessTest, CaptionsInBothLanguagesAreNoMoreCutAtAnyScaleThanAtTheDesignedOne) {
-  const auto linesShown = [this](const char* name, const std::string& caption) {
-    WindowlessLabel& label = layer.label(name);
+  const auto linesShown = [this](layout::Control id, const std::string& caption) {
+    WindowlessLabel& label = layer.label(id);
     label.setCaption(caption);
     const RECT shown = label.shownBounds();
     const MemoryDc measure(nullptr);
@@ -121,20 +121,27 @@ TEST_F(WindowlessTest, CaptionsInBothLanguagesAreNoMoreCutAtAnyScaleThanAtTheDes
   };
   for (const int language : {kLanguageEnglish, kLanguageHungarian}) {
     const Captions& captions = captionsFor(language);
-    const std::pair<const char*, std::string> labels[] = {
-        {"lblTitle", captions.title},           {"lblQuality", captions.qualityLabel},
-        {"lblTintwell", captions.samplingHint}, {"lblVersion", "v1.3.0"},
-        {"lblHomepage", kHomepageText},         {"Label10", kMakerCredit},
+    const auto inLanguage = [language](layout::Control id) {
+      return std::string(captionIn(*layout::findControl(id), language));
     };
-    for (const auto& [name, caption] : labels) {
+    const std::pair<layout::Control, std::string> labels[] = {
+        {layout::Control::lblTitle, captions.title},
+        {layout::Control::lblQuality, inLanguage(layout::Control::lblQuality)},
+        {layout::Control::lblTintwell, inLanguage(layout::Control::lblTintwell)},
+        {layout::Control::lblVersion, "v1.3.0"},
+        {layout::Control::lblHomepage, kHomepageText},
+        {layout::Control::Label10, kMakerCredit},
+    };
+    for (const auto& [id, caption] : labels) {
+      const std::string_view name = layout::findControl(id)->name;
       fonts.setDpi(kDesignDpi);
       layer.setScale(DisplayScale(kDesignDpi));
-      const auto designed = linesShown(name, caption);
+      const auto designed = linesShown(id, caption);
       for (const int dpi : {120, 144, 168, 192, 240}) {
         SCOPED_TRACE(std::string(name) + " at " + std::to_string(dpi) + " DPI: " + caption);
         fonts.setDpi(dpi);
         layer.setScale(DisplayScale(dpi));
-        const auto scaled = linesShown(name, caption);
+        const auto scaled = linesShown(id, caption);
         if (designed.first) {
           EXPECT_TRUE(scaled.first);
         }
