@@ -7,7 +7,6 @@ namespace tintwell {
 
 namespace {
 constexpr const char* kHomePageDirectory = "C:\\";
-constexpr int kShowHidden = 0;  // SW_HIDE: the browser decides how it shows itself
 }  // namespace
 
 int32_t ReadLanguage(Registry& registry) {
@@ -35,6 +34,7 @@ int32_t OpenHomePage(Platform& platform) {
   ShellRequest request;
   request.file = kHomepageAddress;
   request.directory = kHomePageDirectory;
+  // Hidden: the browser decides how it shows itself.
   request.showCommand = kShowHidden;
   platform.shellExecute(request);
   return 0;

@@ -129,6 +129,8 @@ class Registry {
   virtual int32_t closeKey(RegistryKey key) = 0;
 };
 
+inline constexpr int kShowHidden = 0;
+
 struct ShellRequest {
   const char* operation = nullptr;  // null: the target's default action
   std::string file;

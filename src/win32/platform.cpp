@@ -1,11 +1,19 @@
 #include "win32/platform.h"
 
+#include "sampler/sampling.h"
 #include "win32/handles.h"
 #include "win32/text.h"
 
 namespace tintwell::win32 {
 
-namespace {
+// The portable code speaks in the platform's numbers without its headers.
+static_assert(kKeyQueryValue == KEY_QUERY_VALUE);
+static_assert(kKeySetValue == KEY_SET_VALUE);
+static_assert(kKeyCreateSubKey == KEY_CREATE_SUB_KEY);
+static_assert(kRegBinary == REG_BINARY);
+static_assert(kShiftKeyCode == VK_SHIFT);
+static_assert(kShowHidden == SW_HIDE);
+static_assert(packRgb(0x12, 0x34, 0x56) == RGB(0x12, 0x34, 0x56));
 
 // The port's root key is the 32-bit value; on 64-bit Windows the predefined
 // key is that value sign-extended, so it is mapped rather than cast.
@@ -13,6 +21,8 @@ HKEY toHkey(RegistryKey key) {
   if (key == kHkeyCurrentUser) return HKEY_CURRENT_USER;
   return reinterpret_cast<HKEY>(key);
 }
+
+namespace {
 
 RegistryKey fromHkey(HKEY key) {
   return reinterpret_cast<RegistryKey>(key);

@@ -10,6 +10,10 @@
 
 namespace tintwell::win32 {
 
+// The key a port's key stands for: the root token maps to the predefined key,
+// any other is the handle itself.
+HKEY toHkey(RegistryKey key);
+
 // advapi32, with UTF-8 key paths and value names handed over in the ANSI code page.
 class Win32Registry : public Registry {
  public:

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "win32/handles.h"
 #include "win32/platform.h"
 #include "win32/text.h"
 
@@ -100,6 +101,16 @@ TEST_F(Win32RegistryTest, HandsNamesOverInTheAnsiCodePage) {
   EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, toWide(kSubKeyPath).c_str(), wideName.c_str(),
                          RRF_RT_REG_BINARY, nullptr, nullptr, nullptr),
             ERROR_SUCCESS);
+}
+
+// On 64-bit Windows the predefined key is the token sign-extended: a plain
+// cast would name no key at all.
+TEST(Win32RegistryRoot, TheTokenStandsForTheCurrentUserAndAnOpenedKeyForItself) {
+  EXPECT_EQ(toHkey(kHkeyCurrentUser), HKEY_CURRENT_USER);
+  HKEY raw = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_QUERY_VALUE, &raw), ERROR_SUCCESS);
+  const RegistryKeyHandle opened(raw);
+  EXPECT_EQ(toHkey(reinterpret_cast<RegistryKey>(opened.get())), opened.get());
 }
 
 }  // namespace
