@@ -38,7 +38,7 @@ BENCHMARK(drawMatrix)->ArgsProduct({{0, 1, 2}, {0, 1, 2, 3, 4, 5}})->ArgNames({"
 
 // The floor: only the conversions the matrix needs at that quality.
 void arithmeticFloor(benchmark::State& state) {
-  const int step = static_cast<int>(state.range(0)) + 2;
+  const int step = samplingStep(static_cast<int>(state.range(0)));
   const auto& color = startedWindow().form;
   std::vector<PackedColor> scratch(kSurfaceSide * kSurfaceSide);
   for (auto _ : state) {

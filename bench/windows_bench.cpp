@@ -80,7 +80,7 @@ class GdiMatrix {
         selected_(memory_.get(), bitmap_.get()) {}
 
   void draw(int quality, const ColorState& color) {
-    const int step = quality + 2;
+    const int step = samplingStep(quality);
     for (int x = 0; x < kSurfaceSide; x += step) {
       for (int y = 0; y < kSurfaceSide; y += step) {
         SetPixelV(memory_.get(), x, y, matrixSampleColor(0, x, y, color));
@@ -113,7 +113,7 @@ void addDrawingRows(std::vector<Row>& rows) {
   static const char* const kQualities[] = {"High", "Medium", "Low"};
   for (int quality = 0; quality < 3; ++quality) {
     const std::string floorName = std::string("floor ") + kQualities[quality];
-    const int step = quality + 2;
+    const int step = samplingStep(quality);
     rows.push_back({floorName, secondsPerCall([&] {
                       size_t next = 0;
                       for (int x = 0; x < kSurfaceSide; x += step) {
@@ -162,9 +162,7 @@ void addPresentationRows(std::vector<Row>& rows) {
   auto& window = startedWindow();
   const PixelImage& image = window.imgMatrix.image();
   const layout::ControlDesign& matrix = *layout::findControl(layout::Control::imgMatrix);
-  const Box inner{matrix.left + kSurfaceBorder, matrix.top + kSurfaceBorder,
-                  matrix.left + matrix.width - kSurfaceBorder,
-                  matrix.top + matrix.height - kSurfaceBorder};
+  const Box inner = layout::innerBox(matrix);
   const win32::WindowDc screen(nullptr, win32::WindowDc::Area::client);
   const win32::MemoryDc memory(screen.get());
   constexpr int kLargest = 3 * kSurfaceSide;

@@ -35,15 +35,6 @@ namespace {
 constexpr int kMissesReported = 3;
 constexpr std::chrono::milliseconds kLostPressLook{2'000};
 
-Box designedBox(const layout::ControlDesign& design) {
-  return {design.left, design.top, design.left + design.width, design.top + design.height};
-}
-
-Box insideBorder(const Box& box) {
-  return {box.left + kSurfaceBorder, box.top + kSurfaceBorder, box.right - kSurfaceBorder,
-          box.bottom - kSurfaceBorder};
-}
-
 testing::AssertionResult sameBox(const RECT& shown, const Box& expected) {
   if (shown.left == expected.left && shown.top == expected.top && shown.right == expected.right &&
       shown.bottom == expected.bottom) {
@@ -127,10 +118,10 @@ TEST_P(DisplayScaleTest, WindowAndControlsAreTheDesignScaledEdgeByEdge) {
     SCOPED_TRACE(nameOf(*design));
     const HWND child = control(design->controlId);
     ASSERT_NE(child, nullptr);
-    EXPECT_TRUE(sameBox(app_.placeInClient(child), scale().toPhysical(designedBox(*design))));
+    EXPECT_TRUE(sameBox(app_.placeInClient(child), scale().toPhysical(layout::outerBox(*design))));
     if (design->kind == layout::ControlKind::surface) {
-      EXPECT_TRUE(sameBox(drawnArea(design->controlId),
-                          scale().toPhysical(insideBorder(designedBox(*design)))))
+      EXPECT_TRUE(
+          sameBox(drawnArea(design->controlId), scale().toPhysical(layout::innerBox(*design))))
           << "the drawing area";
     }
   }
@@ -202,8 +193,7 @@ TEST_P(DisplayScaleTest, PressOnEveryPhysicalPixelPicksWhatIsShownThere) {
   ASSERT_TRUE(
       waitUntil([&] { return query(option(kRed), BM_GETCHECK) == BST_CHECKED; }, kReactionLimit));
   const RECT matrix = drawnArea(layout::kImgMatrixId);
-  const Box designedMatrix =
-      insideBorder(designedBox(*layout::findControl(layout::Control::imgMatrix)));
+  const Box designedMatrix = layout::innerBox(*layout::findControl(layout::Control::imgMatrix));
   // An even designed row, far from the marker in the bottom-left corner: the
   // matrix samples every second pixel and repeats it on the next, so on an
   // odd row the green shown would be the one of the row above.
@@ -240,27 +230,26 @@ TEST_P(DisplayScaleTest, MarkerAndArrowsLandWhereTheStatePutsThem) {
   ASSERT_TRUE(click(centreOf(option(kRed))));
   ASSERT_TRUE(
       waitUntil([&] { return query(option(kRed), BM_GETCHECK) == BST_CHECKED; }, kReactionLimit));
-  const Box matrix = insideBorder(designedBox(*layout::findControl(layout::Control::imgMatrix)));
+  const Box matrix = layout::innerBox(*layout::findControl(layout::Control::imgMatrix));
   const layout::ControlDesign& strip = *layout::findControl(layout::Control::imgVertical);
   const auto shown = [this](int designedX, int designedY) {
     return POINT{scale().toPhysical(designedX), scale().toPhysical(designedY)};
   };
   constexpr int kX = 100;  // even, so the matrix shows this very column
   constexpr int kY = 60;
-  constexpr int kRingRadius = 5;
   const PackedColor picked = packRgb(kLastPixel, kLastPixel - kY, kX);
   const POINT press = shown(matrix.left + kX, matrix.top + kY);
   ASSERT_TRUE(pressPicks(press, {kLastPixel, kLastPixel - kY, kX}));
   const Screenshot field = settledClientPicture();
   const PackedColor ring = markerColorOver(picked);
-  const POINT onRing = shown(matrix.left + kX + kRingRadius, matrix.top + kY);
+  const POINT onRing = shown(matrix.left + kX + kMarkerRadius, matrix.top + kY);
   EXPECT_EQ(field.pixel(onRing.x, onRing.y),
             (Rgb{static_cast<uint8_t>(redOf(ring)), static_cast<uint8_t>(greenOf(ring)),
                  static_cast<uint8_t>(blueOf(ring))}))
       << "the ring";
-  const POINT beyondRing = shown(matrix.left + kX + kRingRadius + 2, matrix.top + kY);
+  const POINT beyondRing = shown(matrix.left + kX + kMarkerRadius + 2, matrix.top + kY);
   EXPECT_EQ(field.pixel(beyondRing.x, beyondRing.y),
-            (Rgb{kLastPixel, kLastPixel - kY, kX + kRingRadius + 1}))
+            (Rgb{kLastPixel, kLastPixel - kY, kX + kMarkerRadius + 1}))
       << "the field just beyond the ring";
 
   constexpr int kRow = 40;
@@ -268,7 +257,7 @@ TEST_P(DisplayScaleTest, MarkerAndArrowsLandWhereTheStatePutsThem) {
   const POINT onStrip = shown(strip.left + strip.width / 2, stripTop + kRow);
   ASSERT_TRUE(pressPicks(onStrip, {kLastPixel - kRow, kLastPixel - kY, kX}));
   const Screenshot arrows = settledClientPicture();
-  const int arrowTop = strip.top + kRow - kSurfaceBorder;
+  const int arrowTop = layout::arrowTop(strip.top, kRow);
   for (const layout::Control id : {layout::Control::imgArrowLeft, layout::Control::imgArrowRight}) {
     const layout::ControlDesign& arrow = *layout::findControl(id);
     SCOPED_TRACE(arrow.name);

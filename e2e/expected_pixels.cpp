@@ -20,23 +20,12 @@ namespace {
 // Enough mismatches to see a pattern without drowning the log.
 constexpr int kMismatchesListed = 8;
 
-// Straight runs of five at distance 5 from the centre, and the 3-4-5 diagonals.
-constexpr int kRingRunHalf = 2;
-constexpr auto kRingDiagonals =
-    std::to_array<POINT>({{-3, -4}, {-4, -3}, {3, -4}, {4, -3}, {-3, 4}, {-4, 3}, {3, 4}, {4, 3}});
-
 Block blockAt(const Screenshot& shot, int left, int top, int width, int height) {
   Block block;
   for (int y = top; y < top + height; ++y) {
     for (int x = left; x < left + width; ++x) block.push_back(shot.pixel(x, y));
   }
   return block;
-}
-
-// An arrow's top edge when it points at a strip row: its middle row is level
-// with the row.
-int arrowTop(int row) {
-  return layout::findControl(layout::Control::imgVertical)->top + row - kSurfaceBorder;
 }
 
 }  // namespace
@@ -48,8 +37,8 @@ Rgb rgbOf(PackedColor color) {
 
 DrawingArea drawingArea(layout::Control surfaceId) {
   const layout::ControlDesign& surface = *layout::findControl(surfaceId);
-  return {surface.name, surface.left + kSurfaceBorder, surface.top + kSurfaceBorder,
-          surface.width - 2 * kSurfaceBorder, surface.height - 2 * kSurfaceBorder};
+  const Box inner = layout::innerBox(surface);
+  return {surface.name, inner.left, inner.top, inner.width(), inner.height()};
 }
 
 testing::AssertionResult showsImage(const Screenshot& shot, const DrawingArea& area,
@@ -105,19 +94,14 @@ PixelSet ringAround(POINT centre) {
   auto add = [&](int x, int y) {
     if (x >= 0 && y >= 0 && x < kSurfaceSide && y < kSurfaceSide) ring.insert({x, y});
   };
-  for (int k = -kRingRunHalf; k <= kRingRunHalf; ++k) {
-    add(centre.x + k, centre.y - kRingRadius);
-    add(centre.x + k, centre.y + kRingRadius);
-    add(centre.x - kRingRadius, centre.y + k);
-    add(centre.x + kRingRadius, centre.y + k);
-  }
-  for (const POINT& offset : kRingDiagonals) add(centre.x + offset.x, centre.y + offset.y);
+  for (const RingOffset& offset : kMarkerRing) add(centre.x + offset.dx, centre.y + offset.dy);
   return ring;
 }
 
 Block arrowPicture(const Screenshot& shot, layout::Control arrowId, int row) {
   const layout::ControlDesign& arrow = *layout::findControl(arrowId);
-  return blockAt(shot, arrow.left, arrowTop(row), arrow.width, arrow.height);
+  const int top = layout::arrowTop(layout::findControl(layout::Control::imgVertical)->top, row);
+  return blockAt(shot, arrow.left, top, arrow.width, arrow.height);
 }
 
 std::vector<int> arrowRows(const Screenshot& shot, layout::Control arrowId, const Block& picture) {
@@ -132,7 +116,7 @@ testing::AssertionResult drawnInBlocks(const Screenshot& shot, int step, MatrixP
   const DrawingArea matrix = drawingArea(layout::Control::imgMatrix);
   auto at = [&](int x, int y) { return shot.pixel(matrix.left + x, matrix.top + y); };
   auto nearMarker = [&](int x, int y) {
-    return std::abs(x - marker.x) <= kRingRadius && std::abs(y - marker.y) <= kRingRadius;
+    return std::abs(x - marker.x) <= kMarkerRadius && std::abs(y - marker.y) <= kMarkerRadius;
   };
   for (int y = 0; y < kSurfaceSide; ++y) {
     for (int x = 0; x < kSurfaceSide; ++x) {

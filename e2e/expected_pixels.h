@@ -44,7 +44,6 @@ using PixelSet = std::set<std::pair<int, int>>;
 PixelSet differingPixels(const Screenshot& shot, const DrawingArea& area, const PixelImage& image);
 
 // The marker's pixels around a point of the matrix, those inside it.
-inline constexpr int kRingRadius = 5;
 PixelSet ringAround(POINT centre);
 
 // An arrow's picture where it points at a strip row, and every strip row at

@@ -3,25 +3,10 @@
 
 #include "picker/picker_math.h"
 #include "shell/frm_color.h"
-#include "shell/mod_registry_common.h"
 
 namespace tintwell {
 
 namespace {
-
-constexpr int kStepOfHighest = 2;  // even the best quality samples every second pixel
-
-struct RingOffset {
-  int dx;
-  int dy;
-};
-
-// A ring of radius 5: four runs of five pixels, then the 3-4-5 diagonals.
-constexpr std::array<RingOffset, 28> kRing = {{
-    {-2, -5}, {-2, 5},  {-5, -2}, {5, -2}, {-1, -5}, {-1, 5}, {-5, -1}, {5, -1}, {0, -5}, {0, 5},
-    {-5, 0},  {5, 0},   {1, -5},  {1, 5},  {-5, 1},  {5, 1},  {2, -5},  {2, 5},  {-5, 2}, {5, 2},
-    {-3, -4}, {-4, -3}, {3, -4},  {4, -3}, {-3, 4},  {-4, 3}, {3, 4},   {4, 3},
-}};
 
 // Copies each sampled column (then row) onto the step - 1 pixels after it, so
 // every pixel takes the colour of its block's top-left sample. The column
@@ -51,7 +36,7 @@ void ringMarker(PixelImage& field, int32_t x, int32_t y) {
   const int centreX = clampToSurface(x);
   const int centreY = clampToSurface(y);
   const PackedColor color = markerColorOver(field.pixel(centreX, centreY));
-  for (const RingOffset& offset : kRing) {
+  for (const RingOffset& offset : kMarkerRing) {
     field.setPixel(centreX + offset.dx, centreY + offset.dy, color);
   }
 }
@@ -61,8 +46,7 @@ void ringMarker(PixelImage& field, int32_t x, int32_t y) {
 void frmColor::drawMatrix(bool bMarker) {
   // The list always holds a selection here; were it ever empty, the field
   // draws at High rather than sampling every pixel.
-  const int quality = MathClampLng3(kHighQuality, kLowQuality, cmbQuality().listIndex());
-  const int step = quality + kStepOfHighest;
+  const int step = samplingStep(cmbQuality().listIndex());
 
   const MatrixPoint marker = matrixMarkerPosition(iDim, *this);
   iMatrixX = marker.x;

@@ -4,11 +4,13 @@
 
 #include "core/mod_color.h"
 #include "core/rounding.h"
+#include "shell/mod_registry_common.h"
 
 namespace tintwell {
 
 namespace {
 
+constexpr int kStepOfHighest = 2;      // even the best quality samples every second pixel
 constexpr int kDarkestLightSum = 383;  // channel sums from here on take a black marker
 constexpr auto kLastPositionSingle = static_cast<float>(kLastPosition);
 
@@ -116,6 +118,10 @@ PackedColor matrixSampleColor(int16_t dimension, int x, int y, const ColorState&
     default:
       return packRgb(x, kLastPixel - y, color.iBlue);
   }
+}
+
+int samplingStep(int quality) {
+  return MathClampLng3(kHighQuality, kLowQuality, quality) + kStepOfHighest;
 }
 
 // Column by column, top to bottom: the hue of the HSV modes is fixed along a

@@ -4,6 +4,7 @@
 // matrix pixel shows, where the arrows and the marker sit, and what colour a
 // press on a row or a point picks.
 
+#include <array>
 #include <cstdint>
 
 #include "core/color_state.h"
@@ -28,8 +29,23 @@ MatrixPoint matrixMarkerPosition(int16_t dimension, const ColorState& color);
 // Sets the matrix's two dimensions from a pointer position, clamped into the matrix.
 void applyMatrixPoint(int16_t dimension, float x, float y, ColorState& color);
 
+// The matrix samples every step-th pixel; a quality out of range draws as High.
+int samplingStep(int quality);
 // Every step-th column and row of the matrix set to its sample colour.
 void sampleMatrix(PixelImage& image, int16_t dimension, int step, const ColorState& color);
+
+// The marker: a ring of radius 5 around its centre, four runs of five pixels,
+// then the 3-4-5 diagonals.
+struct RingOffset {
+  int dx;
+  int dy;
+};
+inline constexpr int kMarkerRadius = 5;
+inline constexpr std::array<RingOffset, 28> kMarkerRing = {{
+    {-2, -5}, {-2, 5},  {-5, -2}, {5, -2}, {-1, -5}, {-1, 5}, {-5, -1}, {5, -1}, {0, -5}, {0, 5},
+    {-5, 0},  {5, 0},   {1, -5},  {1, 5},  {-5, 1},  {5, 1},  {2, -5},  {2, 5},  {-5, 2}, {5, 2},
+    {-3, -4}, {-4, -3}, {3, -4},  {4, -3}, {-3, 4},  {-4, 3}, {3, 4},   {4, 3},
+}};
 
 // The marker is white over dark pixels and black over light ones.
 PackedColor markerColorOver(PackedColor covered);

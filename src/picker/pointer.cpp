@@ -37,7 +37,7 @@ void frmColor::verticalStep() {
   const int32_t row =
       clampRow(static_cast<int64_t>(pointer.y) - imgVertical().top() - kSurfaceBorder);
 
-  const int arrowTop = imgVertical().top() + row - kSurfaceBorder;
+  const int arrowTop = layout::arrowTop(imgVertical().top(), row);
   picture(Control::imgArrowLeft).setTop(arrowTop);
   picture(Control::imgArrowRight).setTop(arrowTop);
 

@@ -14,8 +14,7 @@ void frmColor::optDim_Click(int16_t index) {
 // drawn only when its rows change (the hue strip never does).
 void frmColor::drawVertical() {
   iVerticalPos = stripPosition(iDim, *this);
-  // The arrows are 9 pixels high: their middle row points at iVerticalPos.
-  const int arrowTop = imgVertical().top() + iVerticalPos - kSurfaceBorder;
+  const int arrowTop = layout::arrowTop(imgVertical().top(), iVerticalPos);
   picture(Control::imgArrowLeft).setTop(arrowTop);
   picture(Control::imgArrowRight).setTop(arrowTop);
 

@@ -14,6 +14,8 @@ struct Box {  // edges; right and bottom lie just outside
   int top = 0;
   int right = 0;
   int bottom = 0;
+  constexpr int width() const { return right - left; }
+  constexpr int height() const { return bottom - top; }
 };
 
 class DisplayScale {

@@ -29,7 +29,6 @@ constexpr int kWideFieldLeft = 344;
 constexpr int kFlagWidth = 21;
 constexpr int kFlagHeight = 20;
 constexpr int kArrowWidth = 8;
-constexpr int kArrowHeight = 9;
 
 constexpr ControlDesign makeOption(int index, int top, int tabIndex, std::string_view caption) {
   return {.id = Control::optDim,

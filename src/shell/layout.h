@@ -12,6 +12,7 @@
 
 #include "core/packed_color.h"
 #include "core/vocabulary.h"
+#include "shell/display_scale.h"
 
 namespace tintwell {
 class frmColor;
@@ -203,6 +204,23 @@ struct ControlDesign {
   PointerHandler onMove = nullptr;
   PointerHandler onClick = nullptr;
 };
+
+// A control's place as edges, and a surface's drawing area inside its border.
+constexpr Box outerBox(const ControlDesign& design) {
+  return {design.left, design.top, design.left + design.width, design.top + design.height};
+}
+constexpr Box innerBox(const ControlDesign& design) {
+  const Box outer = outerBox(design);
+  return {outer.left + kSurfaceBorder, outer.top + kSurfaceBorder, outer.right - kSurfaceBorder,
+          outer.bottom - kSurfaceBorder};
+}
+
+// The strip's arrows point with their middle row: their top edge in the
+// window when they point at a row of a strip whose outer top is stripTop.
+inline constexpr int kArrowHeight = 9;
+constexpr int arrowTop(int stripTop, int row) {
+  return stripTop + kSurfaceBorder + row - kArrowHeight / 2;
+}
 
 // Every control of the window: the windowed ones, then the windowless ones
 // back to front.

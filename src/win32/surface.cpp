@@ -12,7 +12,6 @@ namespace tintwell::win32 {
 
 namespace {
 
-constexpr int kBorders = 2 * kSurfaceBorder;
 constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
 
 int16_t buttonsHeld(WPARAM keys) {
@@ -35,7 +34,9 @@ int16_t modifierMask() {
 }
 
 SurfaceWindow::SurfaceWindow(const layout::ControlDesign& design, SurfaceEvents& events)
-    : design_(design), events_(events), image_(design.width - kBorders, design.height - kBorders) {}
+    : design_(design),
+      events_(events),
+      image_(layout::innerBox(design).width(), layout::innerBox(design).height()) {}
 
 void SurfaceWindow::registerClass(HINSTANCE instance) {
   const std::wstring name = toWide(layout::kSurfaceClassName);
@@ -68,21 +69,16 @@ void SurfaceWindow::loadPointer() {
       LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_SHARED));
 }
 
-Box SurfaceWindow::designedBox(int inset) const {
-  return Box{design_.left + inset, design_.top + inset, design_.left + design_.width - inset,
-             design_.top + design_.height - inset};
-}
-
 void SurfaceWindow::setScale(const DisplayScale& scale) {
   scale_ = scale;
   if (scale_.isDesigned()) {
     shown_.reset();
   } else {
-    shown_.emplace(scale_, designedBox(kSurfaceBorder));
+    shown_.emplace(scale_, layout::innerBox(design_));
   }
   loadPointer();
   if (window_ == nullptr) return;
-  const Box outer = scale_.toPhysical(designedBox(0));
+  const Box outer = scale_.toPhysical(layout::outerBox(design_));
   // The frame changes with the scale, so the client area is worked out anew.
   SetWindowPos(window_, nullptr, outer.left, outer.top, outer.right - outer.left,
                outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -92,7 +88,7 @@ void SurfaceWindow::setScale(const DisplayScale& scale) {
 // At another scale the border takes what the scaled design leaves between the
 // outer place and the drawing area, which may differ by a pixel from side to side.
 void SurfaceWindow::placeClientArea(RECT& window) const {
-  const Box outer = scale_.toPhysical(designedBox(0));
+  const Box outer = scale_.toPhysical(layout::outerBox(design_));
   const Box inner = shown_->physical();
   window.left += inner.left - outer.left;
   window.top += inner.top - outer.top;
@@ -109,7 +105,7 @@ void SurfaceWindow::paintBorder() const {
   GetWindowRect(window_, &whole);
   const int width = whole.right - whole.left;
   const int height = whole.bottom - whole.top;
-  const Box outer = scale_.toPhysical(designedBox(0));
+  const Box outer = scale_.toPhysical(layout::outerBox(design_));
   const Box inner = shown_->physical();
   const int left = inner.left - outer.left;
   const int top = inner.top - outer.top;

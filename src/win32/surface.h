@@ -72,7 +72,6 @@ class SurfaceWindow final : public Surface {
   void mouse(MouseAction action, int16_t button, WPARAM keys, LPARAM position);
   void show(HDC target);
   void loadPointer();
-  Box designedBox(int inset) const;  // the design's place, shrunk by inset on each side
   void placeClientArea(RECT& window) const;
   void paintBorder() const;
   RECT designedOuter() const;  // in the parent's client area, designed pixels

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/utf8.h"
+#include "core/vocabulary.h"
 #include "fields/field_write.h"
 #include "shell/pump_guard.h"
 
@@ -139,7 +140,8 @@ void FakeDropDownList::setListIndex(int index) {
 }
 
 FakeSurface::FakeSurface(const SurfaceGeometry& geometry)
-    : geometry_(geometry), image_(geometry.width - 2 * kBorder, geometry.height - 2 * kBorder) {}
+    : geometry_(geometry),
+      image_(geometry.width - 2 * kSurfaceBorder, geometry.height - 2 * kSurfaceBorder) {}
 
 void FakeWindow::doEvents() {
   ++doEventsCount;

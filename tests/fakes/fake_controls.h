@@ -142,8 +142,6 @@ class FakeSurface : public Surface {
 
   int refreshCount = 0;
 
-  static constexpr int kBorder = 2;
-
  private:
   SurfaceGeometry geometry_;
   PixelImage image_;

@@ -14,11 +14,10 @@ namespace {
 
 SurfaceGeometry surfaceGeometry(layout::Control id) {
   const layout::ControlDesign& control = *layout::findControl(id);
-  const int innerWidth = control.width - 2 * kSurfaceBorder;
-  const int innerHeight = control.height - 2 * kSurfaceBorder;
+  const Box inner = layout::innerBox(control);
   const int scale = control.scaleUnit == layout::ScaleUnit::twips ? kTwipsPerPixel : 1;
-  return {control.left,   control.top,        control.width,
-          control.height, innerWidth * scale, innerHeight * scale};
+  return {control.left,   control.top,           control.width,
+          control.height, inner.width() * scale, inner.height() * scale};
 }
 
 }  // namespace

@@ -97,6 +97,24 @@ TEST(LayoutTable, FontHeightsArePixelsAtNinetySixDotsPerInch) {
   }
 }
 
+// The numbers of the window's design, against the functions every other
+// place works them out with.
+TEST(LayoutTable, SurfaceInsidesAndArrowTopsAreTheDesignedOnes) {
+  const std::pair<Control, std::array<int, 4>> insides[] = {
+      {Control::imgMatrix, {10, 90, 266, 346}},
+      {Control::imgVertical, {282, 90, 303, 346}},
+      {Control::imgCurColor, {338, 90, 423, 135}},
+  };
+  for (const auto& [id, edges] : insides) {
+    SCOPED_TRACE(findControl(id)->name);
+    const Box inner = innerBox(*findControl(id));
+    EXPECT_EQ((std::array{inner.left, inner.top, inner.right, inner.bottom}), edges);
+  }
+  const int stripTop = findControl(Control::imgVertical)->top;
+  EXPECT_EQ(arrowTop(stripTop, 0), stripTop - 2);
+  EXPECT_EQ(arrowTop(stripTop, kLastPixel), stripTop + 253);
+}
+
 // ---- The layout at other display scales ---------------------------------
 
 class ScaledLayout : public testing::TestWithParam<int> {
@@ -105,11 +123,6 @@ class ScaledLayout : public testing::TestWithParam<int> {
   double factor() const { return GetParam() / static_cast<double>(kDesignDpi); }
 };
 
-Box boxOf(const ControlDesign& design) {
-  const int height = design.kind == ControlKind::line ? 1 : design.height;
-  return {design.left, design.top, design.left + design.width, design.top + height};
-}
-
 TEST_P(ScaledLayout, ClientAreaIsTheDesignedOneScaledAndHoldsEveryWindowedControl) {
   const int width = scale.toPhysical(kClientWidth);
   const int height = scale.toPhysical(kClientHeight);
@@ -117,7 +130,7 @@ TEST_P(ScaledLayout, ClientAreaIsTheDesignedOneScaledAndHoldsEveryWindowedContro
   EXPECT_EQ(height, static_cast<int>(std::floor(kClientHeight * factor() + 0.5)));
   for (const ControlDesign* design : windowedControls()) {
     SCOPED_TRACE(nameOf(*design));
-    const Box box = scale.toPhysical(boxOf(*design));
+    const Box box = scale.toPhysical(outerBox(*design));
     EXPECT_GE(box.left, 0);
     EXPECT_GE(box.top, 0);
     EXPECT_LE(box.right, width);
@@ -135,8 +148,9 @@ TEST_P(ScaledLayout, GapsBetweenControlsScaleWithinOnePixel) {
   };
   for (const ControlDesign& first : controls()) {
     for (const ControlDesign& second : controls()) {
-      const auto designed = gaps(boxOf(first), boxOf(second));
-      const auto physical = gaps(scale.toPhysical(boxOf(first)), scale.toPhysical(boxOf(second)));
+      const auto designed = gaps(outerBox(first), outerBox(second));
+      const auto physical =
+          gaps(scale.toPhysical(outerBox(first)), scale.toPhysical(outerBox(second)));
       SCOPED_TRACE(nameOf(first) + " to " + nameOf(second));
       for (size_t edge = 0; edge < designed.size(); ++edge) {
         if (designed[edge] == 0) {
@@ -171,10 +185,8 @@ TEST_P(ScaledLayout, PhysicalPixelsMapBackToTheBlockThatHoldsThem) {
 TEST_P(ScaledLayout, SurfacesShowEachDesignedPixelOnTheBlockThatMapsBackToIt) {
   for (const Control id : {Control::imgMatrix, Control::imgVertical, Control::imgCurColor}) {
     SCOPED_TRACE(findControl(id)->name);
-    const Box outer = boxOf(*findControl(id));
-    const Box inner{outer.left + kSurfaceBorder, outer.top + kSurfaceBorder,
-                    outer.right - kSurfaceBorder, outer.bottom - kSurfaceBorder};
-    PixelImage image(inner.right - inner.left, inner.bottom - inner.top);
+    const Box inner = innerBox(*findControl(id));
+    PixelImage image(inner.width(), inner.height());
     for (int y = 0; y < image.height(); ++y) {
       for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, packRgb(x, y, 1));
     }

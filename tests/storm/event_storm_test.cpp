@@ -21,7 +21,6 @@ namespace {
 
 using fakes::HeadlessWindow;
 
-constexpr int kArrowOffset = -2;  // the arrow's middle row points at the strip row
 constexpr int16_t kShift = 16;
 
 uint64_t environmentNumber(const char* name, uint64_t fallback) {
@@ -282,8 +281,8 @@ class Storm {
     ASSERT_EQ(window_.picture(layout::Control::imgArrowLeft).top(),
               window_.picture(layout::Control::imgArrowRight).top());
     const int stripTop = layout::findControl(layout::Control::imgVertical)->top;
-    ASSERT_EQ(window_.picture(layout::Control::imgArrowLeft).top() - kArrowOffset,
-              stripTop + stripPosition(form.iDim, form))
+    ASSERT_EQ(window_.picture(layout::Control::imgArrowLeft).top(),
+              layout::arrowTop(stripTop, stripPosition(form.iDim, form)))
         << "dimension " << form.iDim;
     ASSERT_TRUE(form.iMatrixX >= 0 && form.iMatrixX <= kLastPixel);
     ASSERT_TRUE(form.iMatrixY >= 0 && form.iMatrixY <= kLastPixel);
