@@ -13,6 +13,7 @@
 #include "input.h"
 #include "picker/picker_math.h"
 #include "shell/layout.h"
+#include "shell/pointer_router.h"
 
 namespace tintwell::e2e {
 namespace {
@@ -29,13 +30,6 @@ constexpr Button kMiddle{"middle", MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP,
 
 constexpr int16_t kNoModifiers = 0;
 constexpr std::chrono::milliseconds kLostMoveLook{2'000};
-
-void sendButton(DWORD flag) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flag;
-  SendInput(1, &input, sizeof input);
-}
 
 POINT farTopLeftOfScreen() {
   return {0, 0};
@@ -83,15 +77,7 @@ class PickerTest : public TwinWindowTest {
     ASSERT_TRUE(movePointer(screen));
     if (flag != 0) sendButton(flag);
     const POINT seen = inArea(drawingArea(layout::Control::imgMatrix), screen);
-    const auto x = static_cast<float>(seen.x);
-    const auto y = static_cast<float>(seen.y);
-    if (flag == button.down) {
-      twin_.form.imgMatrix_MouseDown(button.code, kNoModifiers, x, y);
-    } else if (flag == button.up) {
-      twin_.form.imgMatrix_MouseUp(button.code, kNoModifiers, x, y);
-    } else {
-      twin_.form.imgMatrix_MouseMove(button.code, kNoModifiers, x, y);
-    }
+    twinEvent(layout::Control::imgMatrix, button, flag, seen);
   }
 
   // The strip reads the pointer's screen position; the twin's client area
@@ -101,13 +87,17 @@ class PickerTest : public TwinWindowTest {
     if (flag != 0) sendButton(flag);
     const POINT origin = app_.toScreen({0, 0});
     twin_.platform.cursor = {screen.x - origin.x, screen.y - origin.y};
-    if (flag == button.down) {
-      twin_.form.imgVertical_MouseDown(button.code, kNoModifiers, 0, 0);
-    } else if (flag == button.up) {
-      twin_.form.imgVertical_MouseUp(button.code, kNoModifiers, 0, 0);
-    } else {
-      twin_.form.imgVertical_MouseMove(button.code, kNoModifiers, 0, 0);
-    }
+    twinEvent(layout::Control::imgVertical, button, flag, {0, 0});
+  }
+
+  // The handler the window runs for that event on that surface.
+  void twinEvent(layout::Control surface, const Button& button, DWORD flag, POINT seen) {
+    const MouseAction action = flag == button.down ? MouseAction::down
+                               : flag == button.up ? MouseAction::up
+                                                   : MouseAction::move;
+    const layout::SurfaceHandler handler = surfaceHandler(*layout::findControl(surface), action);
+    (twin_.form.*handler)(button.code, kNoModifiers, static_cast<float>(seen.x),
+                          static_cast<float>(seen.y));
   }
 
   // Waits for the fields to follow a move made with the button held. Under

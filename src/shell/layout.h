@@ -169,8 +169,10 @@ enum class Pointer { arrow, ring };
 // The unit a surface reports its inner size in.
 enum class ScaleUnit { pixels, twips };
 
-// A handler of frmColor that a pointer event on a windowless control runs.
+// A handler of frmColor that a pointer event on a windowless control runs,
+// and one that a button or move on a surface runs.
 using PointerHandler = void (frmColor::*)();
+using SurfaceHandler = void (frmColor::*)(int16_t button, int16_t shift, float x, float y);
 
 // What a label says in each language, where it follows the language.
 struct LanguageCaptions {
@@ -203,6 +205,9 @@ struct ControlDesign {
   LanguageCaptions captions = {};
   PointerHandler onMove = nullptr;
   PointerHandler onClick = nullptr;
+  SurfaceHandler onMouseDown = nullptr;
+  SurfaceHandler onMouseMove = nullptr;
+  SurfaceHandler onMouseUp = nullptr;
 };
 
 // A control's place as edges, and a surface's drawing area inside its border.

@@ -10,6 +10,18 @@ bool contains(int left, int top, int width, int height, Point point) {
 
 }  // namespace
 
+layout::SurfaceHandler surfaceHandler(const layout::ControlDesign& surface, MouseAction action) {
+  switch (action) {
+    case MouseAction::down:
+      return surface.onMouseDown;
+    case MouseAction::move:
+      return surface.onMouseMove;
+    case MouseAction::up:
+      return surface.onMouseUp;
+  }
+  return nullptr;
+}
+
 PointerRouter::PointerRouter(const ControlPlaces& places) : places_(places) {
   for (const layout::ControlDesign* design : layout::paintingOrder()) {
     // Labels and pictures take pointer events; lines and the band do not.

@@ -33,6 +33,11 @@ class ControlPlaces {
   ~ControlPlaces() = default;
 };
 
+enum class MouseAction { down, move, up };
+
+// The handler a button or move on a surface runs; nullptr when it runs none.
+layout::SurfaceHandler surfaceHandler(const layout::ControlDesign& surface, MouseAction action);
+
 class PointerRouter {
  public:
   // The handler an event runs; nullptr when it runs none.

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <utility>
-
 #include "win32/text.h"
 
 namespace tintwell::win32 {
@@ -27,114 +25,29 @@ HWND createControl(HWND parent, HINSTANCE instance, const layout::ControlDesign&
   return control;
 }
 
-void placeControl(HWND control, const DisplayScale& scale, const layout::ControlDesign& design,
-                  HFONT font) {
-  const Box shown = scale.toPhysical(
-      Box{design.left, design.top, design.left + design.width, design.top + design.height});
+Box placeControl(HWND control, const DisplayScale& scale, const layout::ControlDesign& design,
+                 HFONT font, int extraHeight) {
+  const Box shown = scale.toPhysical(layout::outerBox(design));
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SetWindowPos(control, nullptr, shown.left, shown.top, shown.right - shown.left,
-               shown.bottom - shown.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(control, nullptr, shown.left, shown.top, shown.width(), shown.height() + extraHeight,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(control, nullptr, TRUE);
-}
-
-EditField::EditField(HWND parent, HINSTANCE instance, const layout::ControlDesign& design,
-                     HFONT font, FieldEvents& events)
-    : edit_(createControl(parent, instance, design, WC_EDITW, WS_EX_CLIENTEDGE,
-                          WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL, design.height, font)),
-      index_(design.index),
-      events_(events) {
-  SendMessageW(edit_, EM_LIMITTEXT, static_cast<WPARAM>(design.maxLength), 0);
-}
-
-void EditField::onCommand(int code) {
-  switch (code) {
-    case EN_CHANGE:
-      if (acceptChange()) events_.fieldChanged(index_);
-      break;
-    case EN_MAXTEXT:
-      refused_ = true;  // typed or pasted text was cut at the maximum length
-      break;
-    case EN_SETFOCUS:
-      events_.fieldGotFocus(index_);
-      break;
-    case EN_KILLFOCUS:
-      events_.fieldLostFocus(index_);
-      break;
-    default:
-      break;
-  }
-}
-
-std::string EditField::text() const {
-  return windowText(edit_);
-}
-
-// An EDIT control sends EN_CHANGE from inside WM_SETTEXT; where the platform
-// leaves it out (some do for an unchanged text), the change is raised here,
-// so every write is seen exactly once and before this returns.
-void EditField::setText(const std::string& text) {
-  if (readsAsWritten(this->text(), text, [this] { return editState(); })) {
-    events_.fieldChanged(index_);
-    return;
-  }
-  const unsigned before = changes_;
-  SetWindowTextW(edit_, toWide(text).c_str());
-  if (changes_ == before) {
-    lastText_ = this->text();
-    events_.fieldChanged(index_);
-  }
-}
-
-EditState EditField::editState() const {
-  DWORD selectionStart = 0;
-  DWORD selectionEnd = 0;
-  SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
-               reinterpret_cast<LPARAM>(&selectionEnd));
-  return {static_cast<int>(selectionStart), static_cast<int>(selectionEnd),
-          SendMessageW(edit_, EM_CANUNDO, 0, 0) != 0};
-}
-
-// Wine's EDIT sends EN_CHANGE also for a keystroke it refused at the maximum
-// length (after EN_MAXTEXT); Windows sends none, as nothing changed. A refusal
-// that leaves the text as it was is therefore no change. Program writes never
-// get here refused: the maximum length does not apply to them.
-bool EditField::acceptChange() {
-  ++changes_;
-  std::string now = text();
-  const bool unchanged = refused_ && now == lastText_;
-  refused_ = false;
-  lastText_ = std::move(now);
-  return !unchanged;
-}
-
-int EditField::selStart() const {
-  DWORD start = 0;
-  DWORD end = 0;
-  SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  return static_cast<int>(start);
-}
-
-void EditField::setSelStart(int position) {
-  SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(position), static_cast<LPARAM>(position));
+  return shown;
 }
 
 ComboList::ComboList(HWND parent, HINSTANCE instance, const layout::ControlDesign& design,
                      HFONT font)
-    : combo_(createControl(parent, instance, design, WC_COMBOBOXW, 0,
+    : design_(design),
+      combo_(createControl(parent, instance, design, WC_COMBOBOXW, 0,
                            WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWNLIST,
                            design.height + kDropDownListExtra, font)) {
   fitHeight(design.height);
 }
 
-void ComboList::place(const DisplayScale& scale, const layout::ControlDesign& design, HFONT font) {
-  const Box shown = scale.toPhysical(
-      Box{design.left, design.top, design.left + design.width, design.top + design.height});
-  SendMessageW(combo_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SetWindowPos(combo_, nullptr, shown.left, shown.top, shown.right - shown.left,
-               shown.bottom - shown.top + scale.toPhysical(kDropDownListExtra),
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  fitHeight(shown.bottom - shown.top);
-  InvalidateRect(combo_, nullptr, TRUE);
+void ComboList::place(const DisplayScale& scale, FontCache& fonts) {
+  const Box shown = placeControl(combo_, scale, design_, fonts.get(design_.font, false),
+                                 scale.toPhysical(kDropDownListExtra));
+  fitHeight(shown.height());
 }
 
 // A pick-only list takes its height from its font; the selection field is

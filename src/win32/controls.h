@@ -1,7 +1,7 @@
 #pragma once
 
-// The windowed controls behind the ports: text fields, the drop-down list
-// and the timers. Each creates its own window.
+// The drop-down list and the timers behind the ports, and what every
+// windowed control does to be created and laid out.
 
 #include <windows.h>
 
@@ -11,6 +11,7 @@
 #include "shell/display_scale.h"
 #include "shell/layout.h"
 #include "shell/ports.h"
+#include "win32/fonts.h"
 
 namespace tintwell::win32 {
 
@@ -20,61 +21,28 @@ HWND createControl(HWND parent, HINSTANCE instance, const layout::ControlDesign&
                    const wchar_t* className, DWORD exStyle, DWORD style, int height, HFONT font);
 
 // Moves a child window to its design's place at the display's scale, in the
-// font made for that scale; its text, caret and selection stay as they are.
-void placeControl(HWND control, const DisplayScale& scale, const layout::ControlDesign& design,
-                  HFONT font);
-
-// Where a field reports its events, by its index in the group.
-class FieldEvents {
- public:
-  virtual void fieldChanged(int index) = 0;
-  virtual void fieldGotFocus(int index) = 0;
-  virtual void fieldLostFocus(int index) = 0;
-
- protected:
-  ~FieldEvents() = default;
-};
-
-class EditField final : public TextField {
- public:
-  EditField(HWND parent, HINSTANCE instance, const layout::ControlDesign& design, HFONT font,
-            FieldEvents& events);
-
-  // A WM_COMMAND notification the parent received from the field.
-  void onCommand(int code);
-
-  std::string text() const override;
-  void setText(const std::string& text) override;
-  int selStart() const override;
-  void setSelStart(int position) override;
-
- private:
-  bool acceptChange();
-  EditState editState() const;
-
-  HWND edit_;
-  int index_;
-  FieldEvents& events_;
-  unsigned changes_ = 0;
-  bool refused_ = false;
-  std::string lastText_;
-};
+// font made for that scale, extraHeight physical pixels taller; its text,
+// caret and selection stay as they are. Returns the designed place scaled.
+Box placeControl(HWND control, const DisplayScale& scale, const layout::ControlDesign& design,
+                 HFONT font, int extraHeight = 0);
 
 class ComboList final : public DropDownList {
  public:
   ComboList(HWND parent, HINSTANCE instance, const layout::ControlDesign& design, HFONT font);
+
+  // Lays the list out for a display's scale: the closed list keeps its
+  // designed height scaled.
+  void place(const DisplayScale& scale, FontCache& fonts);
 
   void clear() override;
   void addItem(const std::string& item) override;
   int listIndex() const override;
   void setListIndex(int index) override;
 
-  // placeControl for the list: the closed list keeps its designed height scaled.
-  void place(const DisplayScale& scale, const layout::ControlDesign& design, HFONT font);
-
  private:
   void fitHeight(int height);
 
+  const layout::ControlDesign& design_;
   HWND combo_;
 };
 

@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <array>
-#include <utility>
 
 #include "shell/pump_guard.h"
 #include "win32/dpi.h"
@@ -140,22 +139,14 @@ void MainWindow::applyDpi(int dpi, const RECT* suggested) {
   scale_ = DisplayScale(dpi);
   fonts_.setDpi(scale_.dpi());
   windowless_.setScale(scale_);
-  for (const layout::ControlDesign* design : layout::windowedControls()) {
-    const HFONT font = fonts_.get(design->font, false);
-    switch (design->kind) {
-      case layout::ControlKind::surface:
-        for (SurfaceWindow* surface : {imgMatrix_.get(), imgVertical_.get(), imgCurColor_.get()}) {
-          if (surface != nullptr && &surface->design() == design) surface->setScale(scale_);
-        }
-        break;
-      case layout::ControlKind::dropDownList:
-        if (cmbQuality_) cmbQuality_->place(scale_, *design, font);
-        break;
-      default:
-        placeControl(GetDlgItem(window_, design->controlId), scale_, *design, font);
-        break;
-    }
+  for (SurfaceWindow* surface : {imgMatrix_.get(), imgVertical_.get(), imgCurColor_.get()}) {
+    if (surface != nullptr) surface->setScale(scale_);
   }
+  for (const std::unique_ptr<EditField>& field : fields_) {
+    if (field) field->place(scale_, fonts_);
+  }
+  optDim_.place(scale_, fonts_);
+  if (cmbQuality_) cmbQuality_->place(scale_, fonts_);
   if (suggested != nullptr) {
     SetWindowPos(window_, nullptr, suggested->left, suggested->top,
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
@@ -217,7 +208,11 @@ int MainWindow::run() {
 void MainWindow::doEvents() {
   const PumpGuard pump(pumping_);
   if (!pump.entered()) return;
-  if (std::exchange(fieldsChanged_, false) && window_ != nullptr) UpdateWindow(window_);
+  bool fieldsChanged = false;
+  for (const std::unique_ptr<EditField>& field : fields_) {
+    if (field) fieldsChanged = field->takeRepaintPending() || fieldsChanged;
+  }
+  if (fieldsChanged && window_ != nullptr) UpdateWindow(window_);
   MSG message{};
   while (!ended_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {

@@ -16,6 +16,7 @@
 #include "shell/handler_trace.h"
 #include "shell/pointer_router.h"
 #include "win32/controls.h"
+#include "win32/edit_field.h"
 #include "win32/fonts.h"
 #include "win32/option_group.h"
 #include "win32/platform.h"
@@ -117,8 +118,7 @@ class MainWindow final : public FormWindow,
   HWND window_ = nullptr;
   DisplayScale scale_{kDesignDpi};
   bool ended_ = false;
-  bool pumping_ = false;        // a doEvents is running further up the stack
-  bool fieldsChanged_ = false;  // a field's text changed since the last doEvents
+  bool pumping_ = false;  // a doEvents is running further up the stack
   HWND lastFocus_ = nullptr;
   HandlerTrace trace_;
   // Answered with the GDI and USER object counts when a test asked for them

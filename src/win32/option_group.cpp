@@ -14,7 +14,16 @@ void OptionGroup::add(HWND parent, HINSTANCE instance, const layout::ControlDesi
   const HWND option = createControl(parent, instance, design, WC_BUTTONW, 0,
                                     BS_AUTORADIOBUTTON | first | tabStop, design.height, font);
   options_.at(static_cast<size_t>(design.index)) = option;
+  designs_.at(static_cast<size_t>(design.index)) = &design;
   if (design.checked) SendMessageW(option, BM_SETCHECK, BST_CHECKED, 0);
+}
+
+void OptionGroup::place(const DisplayScale& scale, FontCache& fonts) {
+  for (size_t member = 0; member < options_.size(); ++member) {
+    const layout::ControlDesign* design = designs_.at(member);
+    if (design != nullptr)
+      placeControl(options_.at(member), scale, *design, fonts.get(design->font, false));
+  }
 }
 
 void OptionGroup::onCommand(int index, int code) {

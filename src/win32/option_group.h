@@ -7,7 +7,9 @@
 #include <array>
 
 #include "core/vocabulary.h"
+#include "shell/display_scale.h"
 #include "shell/layout.h"
+#include "win32/fonts.h"
 
 namespace tintwell::win32 {
 
@@ -28,12 +30,15 @@ class OptionGroup {
   void add(HWND parent, HINSTANCE instance, const layout::ControlDesign& design, HFONT font);
   // A WM_COMMAND notification the parent received from a member.
   void onCommand(int index, int code);
+  // Lays the group out for a display's scale.
+  void place(const DisplayScale& scale, FontCache& fonts);
 
  private:
   void select(int index);
 
   OptionEvents& events_;
   std::array<HWND, kDimensionCount> options_{};
+  std::array<const layout::ControlDesign*, kDimensionCount> designs_{};
 };
 
 }  // namespace tintwell::win32

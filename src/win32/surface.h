@@ -10,14 +10,13 @@
 #include "core/pixel_image.h"
 #include "shell/display_scale.h"
 #include "shell/layout.h"
+#include "shell/pointer_router.h"
 #include "shell/ports.h"
 #include "shell/scaled_surface.h"
 
 namespace tintwell::win32 {
 
 class SurfaceWindow;
-
-enum class MouseAction { down, move, up };
 
 int16_t modifierMask();
 

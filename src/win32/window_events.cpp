@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <array>
+#include <string>
 
 #include "win32/gui_objects.h"
 #include "win32/handles.h"
@@ -93,7 +94,6 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::onCommand(int id, int code) {
   if (inRange(id, layout::kTxtInpIdBase, kFieldCount)) {
     EditField* field = fields_.at(static_cast<size_t>(id - layout::kTxtInpIdBase)).get();
-    if (code == EN_CHANGE) fieldsChanged_ = true;
     if (field != nullptr) field->onCommand(code);
   } else if (inRange(id, layout::kOptDimIdBase, kDimensionCount)) {
     optDim_.onCommand(id - layout::kOptDimIdBase, code);
@@ -173,31 +173,13 @@ void MainWindow::surfaceMouse(const SurfaceWindow& surface, MouseAction action, 
     swatchMouse(action, button, x, y);
     return;
   }
-  const bool matrix = &surface == imgMatrix_.get();
-  if (!matrix && &surface != imgVertical_.get()) return;
-  static constexpr std::array<std::array<const char*, 3>, 2> kNames{{
-      {"imgVertical_MouseDown", "imgVertical_MouseMove", "imgVertical_MouseUp"},
-      {"imgMatrix_MouseDown", "imgMatrix_MouseMove", "imgMatrix_MouseUp"},
-  }};
-  const char* name = kNames.at(matrix ? 1 : 0).at(static_cast<size_t>(action));
+  const layout::SurfaceHandler handler = surfaceHandler(surface.design(), action);
+  if (handler == nullptr) return;
+  static constexpr std::array<const char*, 3> kActions{"_MouseDown", "_MouseMove", "_MouseUp"};
+  const std::string name =
+      std::string(surface.design().name) + kActions.at(static_cast<size_t>(action));
   dispatch(
-      name,
-      [&](frmColor& form) {
-        switch (action) {
-          case MouseAction::down:
-            matrix ? form.imgMatrix_MouseDown(button, shift, x, y)
-                   : form.imgVertical_MouseDown(button, shift, x, y);
-            break;
-          case MouseAction::move:
-            matrix ? form.imgMatrix_MouseMove(button, shift, x, y)
-                   : form.imgVertical_MouseMove(button, shift, x, y);
-            break;
-          case MouseAction::up:
-            matrix ? form.imgMatrix_MouseUp(button, shift, x, y)
-                   : form.imgVertical_MouseUp(button, shift, x, y);
-            break;
-        }
-      },
+      name.c_str(), [&](frmColor& form) { (form.*handler)(button, shift, x, y); },
       static_cast<int>(x), static_cast<int>(y));
 }
 

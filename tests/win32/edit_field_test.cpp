@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shell/layout.h"
-#include "win32/controls.h"
+#include "win32/edit_field.h"
 #include "win32/fonts.h"
 #include "win32/text.h"
 #include "win32/window_procedure.h"
