@@ -7,9 +7,7 @@ shift
 # Normally tools/test has made the prefix already; a bare ctest run makes it here,
 # once, with the others waiting.
 "$here/../tools/lib/wine-prefix.sh" "$prefix" >&2 || exit 1
-export WINEPREFIX="$prefix"
-export WINEARCH=win64
-export WINEDEBUG=-all
-# Never offer to download Mono or Gecko.
-export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
+# shellcheck source=/dev/null
+. "$here/../tools/lib/wine.sh"
+wine_environment "$prefix"
 exec wine "$@"

@@ -11,6 +11,13 @@ die() {
   exit 1
 }
 
+# Runs the named command on every exit; an interrupt exits as interrupted.
+on_exit() {
+  # shellcheck disable=SC2064  # the command is named now and run at the exit
+  trap "$1" EXIT
+  trap 'exit 130' INT TERM
+}
+
 # Whole seconds since the shell started; differences time a stage.
 now() { printf '%s' "$SECONDS"; }
 

@@ -30,6 +30,12 @@ start_wine() {
   wineboot </dev/null >/dev/null 2>&1
 }
 
+# What a tool that ran Wine on a virtual display leaves, stopped on its exit.
+stop_wine_and_xvfb() {
+  if [ -n "${WINEPREFIX:-}" ]; then stop_wine; fi
+  stop_xvfb
+}
+
 stop_wine() {
   wineserver -k </dev/null >/dev/null 2>&1
   wineserver -w </dev/null >/dev/null 2>&1
