@@ -7,7 +7,6 @@
 namespace tintwell {
 
 namespace {
-constexpr double kDegreesPerSector = 60.0;
 constexpr double kGreenHue = 120.0;
 constexpr double kBlueHue = 240.0;
 }  // namespace

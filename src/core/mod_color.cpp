@@ -9,7 +9,7 @@ namespace tintwell {
 
 namespace {
 
-constexpr double kDegreesPerSector = 60.0;
+constexpr char kHexDigits[] = "0123456789abcdef";
 
 // The sum is formed by the caller, then scaled, then rounded; halves land on
 // the exact order of these operations. With saturation and value clamped
@@ -95,19 +95,17 @@ PackedColor convHSV2RGB(double hue, double saturation, double value) {
 }
 
 std::string convInt2HexDigit(const int16_t& n) {
-  static constexpr char kDigits[] = "0123456789abcdef";
   if (n < 0) return {};
-  if (n > 15) return "0";
-  return std::string(1, kDigits[n]);
+  if (n >= kNibble) return "0";
+  return std::string(1, kHexDigits[n]);
 }
 
 int16_t convHexDigit2Int(const std::string& text) {
   if (text.empty()) return 0;
   char first = text.front();
   if (first >= 'A' && first <= 'Z') first = static_cast<char>(first - 'A' + 'a');
-  static constexpr char kDigits[] = "0123456789abcdef";
-  for (int16_t position = 0; position < 16; ++position) {
-    if (kDigits[position] == first) return position;
+  for (int16_t position = 0; position < kNibble; ++position) {
+    if (kHexDigits[position] == first) return position;
   }
   return 0;
 }

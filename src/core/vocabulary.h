@@ -40,9 +40,11 @@ inline constexpr int16_t kCtrlMask = 2;
 inline constexpr int16_t kAltMask = 4;
 
 // The colour model.
-inline constexpr double kFullCircle = 360.0;  // degrees of hue
-inline constexpr double kChannelMax = 255.0;  // the largest red, green or blue
-inline constexpr double kPercent = 100.0;     // saturation and brightness fields
+inline constexpr double kFullCircle = 360.0;       // degrees of hue
+inline constexpr double kDegreesPerSector = 60.0;  // hue between two primaries' mixes
+inline constexpr int kNibble = 16;                 // one hexadecimal digit's values
+inline constexpr double kChannelMax = 255.0;       // the largest red, green or blue
+inline constexpr double kPercent = 100.0;          // saturation and brightness fields
 inline constexpr int32_t kColorNumberMax = 16777215;
 
 // The picker surfaces: 256 positions per axis, position p at fraction

@@ -2,14 +2,11 @@
 
 #include "core/mod_color.h"
 #include "core/rounding.h"
+#include "core/vocabulary.h"
 
 namespace tintwell {
 
 namespace {
-
-constexpr int kNibble = 16;
-constexpr int32_t kGreenWeight = 256;
-constexpr int32_t kBlueWeight = 65536;
 
 std::string hexText(const ColorState& color) {
   std::string text;
@@ -39,7 +36,7 @@ std::string fieldText(int16_t index, const ColorState& color) {
     case kHexField:
       return hexText(color);
     default:
-      return std::to_string(color.iRed + kGreenWeight * color.iGreen + kBlueWeight * color.iBlue);
+      return std::to_string(packRgb(color.iRed, color.iGreen, color.iBlue));
   }
 }
 

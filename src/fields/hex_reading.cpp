@@ -5,13 +5,13 @@
 
 #include "core/mod_color.h"
 #include "core/utf8.h"
+#include "core/vocabulary.h"
 
 namespace tintwell {
 
 namespace {
 
 constexpr size_t kHexDigits = 6;
-constexpr int kNibble = 16;
 
 }  // namespace
 

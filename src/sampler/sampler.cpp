@@ -16,7 +16,8 @@ void frmColor::Form_KeyUp(int16_t&, int16_t) {
   bSampling = false;
 }
 
-// No comparison with the last tick: an unchanged colour is drawn again.
+// No comparison with the last tick here: the fields and surfaces each skip
+// a drawing that would change nothing.
 void frmColor::tmSampler_Timer() {
   if (!bSampling) return;
   platform().getCursorPos(modColor::ptMouse);

@@ -21,13 +21,13 @@ Function user32Function(const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name)));
 }
 
+}  // namespace
+
 int systemDpi() {
   const WindowDc screen(nullptr, WindowDc::Area::client);
   const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
   return dpi > 0 ? dpi : kDesignDpi;
 }
-
-}  // namespace
 
 int dpiOfWindow(HWND window) {
   using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);

@@ -7,6 +7,9 @@
 
 namespace tintwell::win32 {
 
+// The system's dots per inch, which the stock fonts are made for.
+int systemDpi();
+
 // The DPI of the monitor the window is on; the system's where the system
 // cannot tell per monitor.
 int dpiOfWindow(HWND window);

@@ -3,6 +3,8 @@
 #include <cwchar>
 #include <utility>
 
+#include "win32/dpi.h"
+
 namespace tintwell::win32 {
 
 namespace {
@@ -10,13 +12,6 @@ namespace {
 bool sameDesign(const layout::FontDesign& a, const layout::FontDesign& b) {
   return a.face == b.face && a.hundredthsOfPoint == b.hundredthsOfPoint && a.bold == b.bold &&
          a.charset == b.charset;
-}
-
-// The system's dots per inch, which the stock fonts are made for.
-int systemDpi() {
-  const WindowDc screen(nullptr, WindowDc::Area::client);
-  const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  return dpi > 0 ? dpi : kDesignDpi;
 }
 
 }  // namespace

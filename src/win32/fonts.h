@@ -18,7 +18,6 @@ class FontCache {
   // fonts; the previous ones are kept until the next change, so that the
   // controls can be given their new fonts before the old ones go.
   void setDpi(int dpi);
-  int dpi() const { return dpi_; }
   HFONT get(const layout::FontDesign& design, bool underline);
 
  private:

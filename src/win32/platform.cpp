@@ -17,6 +17,15 @@ static_assert(packRgb(0x12, 0x34, 0x56) == RGB(0x12, 0x34, 0x56));
 
 // The port's root key is the 32-bit value; on 64-bit Windows the predefined
 // key is that value sign-extended, so it is mapped rather than cast.
+int16_t modifierMask() {
+  constexpr SHORT kDown = static_cast<SHORT>(0x8000);
+  int16_t mask = 0;
+  if (GetKeyState(VK_SHIFT) & kDown) mask |= kShiftMask;
+  if (GetKeyState(VK_CONTROL) & kDown) mask |= kCtrlMask;
+  if (GetKeyState(VK_MENU) & kDown) mask |= kAltMask;
+  return mask;
+}
+
 HKEY toHkey(RegistryKey key) {
   if (key == kHkeyCurrentUser) return HKEY_CURRENT_USER;
   return reinterpret_cast<HKEY>(key);

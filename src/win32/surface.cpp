@@ -4,6 +4,7 @@
 
 #include "win32/dpi.h"
 #include "win32/handles.h"
+#include "win32/platform.h"
 #include "win32/resource.h"
 #include "win32/text.h"
 #include "win32/window_procedure.h"
@@ -23,15 +24,6 @@ int16_t buttonsHeld(WPARAM keys) {
 }
 
 }  // namespace
-
-int16_t modifierMask() {
-  constexpr SHORT kDown = static_cast<SHORT>(0x8000);
-  int16_t mask = 0;
-  if (GetKeyState(VK_SHIFT) & kDown) mask |= kShiftMask;
-  if (GetKeyState(VK_CONTROL) & kDown) mask |= kCtrlMask;
-  if (GetKeyState(VK_MENU) & kDown) mask |= kAltMask;
-  return mask;
-}
 
 SurfaceWindow::SurfaceWindow(const layout::ControlDesign& design, SurfaceEvents& events)
     : design_(design),

@@ -18,8 +18,6 @@ namespace tintwell::win32 {
 
 class SurfaceWindow;
 
-int16_t modifierMask();
-
 // The header of top-down 32-bit pixels, as PixelImage keeps them.
 BITMAPINFO topDownPixels(int width, int height);
 

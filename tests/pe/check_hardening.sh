@@ -1,7 +1,7 @@
 #!/bin/sh
 # Reads the PE header of a Windows program and checks that it asks for ASLR
 # (with high-entropy addresses) and DEP, says it is terminal-server aware, and
-# imports only Windows' own DLLs.
+# imports exactly the Windows DLLs it uses.
 # Usage: check_hardening.sh PROGRAM OBJDUMP
 set -u
 exe=$1
@@ -23,19 +23,14 @@ check_flag 0x0040 DYNAMIC_BASE
 check_flag 0x0100 NX_COMPAT
 check_flag 0x8000 TERMINAL_SERVER_AWARE
 
-# The Windows DLLs the program uses, and the API sets the toolchain may bind
-# to; nothing from a compiler's runtime, nothing a clean Windows lacks.
-system_dlls=" advapi32.dll comctl32.dll gdi32.dll kernel32.dll msimg32.dll msvcrt.dll \
-shell32.dll user32.dll "
-for dll in $(printf '%s\n' "$header" | awk '/DLL Name:/ {print tolower($3)}'); do
-  case "$system_dlls" in
-    *" $dll "*) ;;
-    *) case "$dll" in
-      api-ms-win-*.dll) ;;
-      *) echo "imports $dll, which is not one of Windows' own DLLs"; failed=1 ;;
-    esac ;;
-  esac
-done
+# Exactly the Windows DLLs the program uses: nothing from a compiler's runtime,
+# nothing a clean Windows lacks, and nothing loaded at start that it no longer needs.
+expected="advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll user32.dll"
+imported=$(printf '%s\n' "$header" | awk '/DLL Name:/ {print tolower($3)}' | sort | tr '\n' ' ')
+if [ "${imported% }" != "$expected" ]; then
+  echo "imports ${imported% }; expected $expected"
+  failed=1
+fi
 
-[ "$failed" -eq 0 ] && echo "$exe: ASLR, high-entropy VA, DEP, terminal-server aware; system DLLs only"
+[ "$failed" -eq 0 ] && echo "$exe: ASLR, high-entropy VA, DEP, terminal-server aware; the expected system DLLs only"
 exit "$failed"

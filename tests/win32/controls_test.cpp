@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -74,5 +72,3 @@ TEST_F(ComboListTest, KeepsItemsInTheOrderAddedAndSelectsByIndex) {
 
 }  // namespace
 }  // namespace tintwell::win32
-
-#endif  // _WIN32

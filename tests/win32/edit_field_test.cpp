@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -141,5 +139,3 @@ TEST(Win32EditField, CaretPositionIsCountedInCharacters) {
 
 }  // namespace
 }  // namespace tintwell::win32
-
-#endif  // _WIN32

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -59,5 +57,3 @@ TEST(Win32Handles, AFailedAcquisitionCountsNothing) {
 
 }  // namespace
 }  // namespace tintwell::win32
-
-#endif  // _WIN32

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 // The real window in this process, moved between monitors of different DPI
 // by the message the system sends then; sent from here, since the message
 // carries a pointer that not every system hands across processes.
@@ -125,5 +123,3 @@ TEST_F(MovedWindowTest, MovingToAnotherDpiAndBackLaysOutAgainAndKeepsEverything)
 
 }  // namespace
 }  // namespace tintwell::win32
-
-#endif  // _WIN32

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include <gtest/gtest.h>
 
 #include <array>
@@ -115,5 +113,3 @@ TEST(Win32RegistryRoot, TheTokenStandsForTheCurrentUserAndAnOpenedKeyForItself) 
 
 }  // namespace
 }  // namespace tintwell::win32
-
-#endif  // _WIN32

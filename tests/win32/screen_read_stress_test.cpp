@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -94,5 +92,3 @@ TEST(Win32ScreenReadStress, AThousandReadsLeaveTheProcessGuiObjectCountsAlone) {
 
 }  // namespace
 }  // namespace tintwell::win32
-
-#endif  // _WIN32

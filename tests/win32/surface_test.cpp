@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -116,5 +114,3 @@ TEST_F(SurfaceTest, MovesWithNoButtonHeldStillReachTheHandler) {
 
 }  // namespace
 }  // namespace tintwell::win32
-
-#endif  // _WIN32

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -153,5 +151,3 @@ TEST_F(WindowlessTest, CaptionsInBothLanguagesAreNoMoreCutAtAnyScaleThanAtTheDes
 
 }  // namespace
 }  // namespace tintwell::win32
-
-#endif  // _WIN32
