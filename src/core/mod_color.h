@@ -4,13 +4,9 @@
 #include <string>
 
 #include "core/packed_color.h"
+#include "core/vocabulary.h"
 
 namespace tintwell {
-
-struct Point {
-  int32_t x = 0;
-  int32_t y = 0;
-};
 
 namespace modColor {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The words every layer uses: the six dimensions, the eight value fields, the
-// render qualities, pointer buttons and modifier bits, and the fixed numbers
+// render qualities, positions, pointer buttons and modifier bits, and the fixed numbers
 // of the colour model and the picker surfaces.
 
 #include <cstdint>
@@ -30,6 +30,12 @@ inline constexpr int16_t kNoField = -1;
 // The render qualities, as the quality list indexes them.
 enum Quality : int32_t { kHighQuality = 0, kMediumQuality, kLowQuality };
 inline constexpr int kQualityCount = 3;
+
+// A position in pixels: on the screen, or in the window's client area.
+struct Point {
+  int32_t x = 0;
+  int32_t y = 0;
+};
 
 // Pointer buttons and modifier keys, as the pointer handlers receive them.
 inline constexpr int16_t kLeftButton = 1;
