@@ -1,7 +1,7 @@
 #pragma once
 
 // The words every layer uses: the six dimensions, the eight value fields, the
-// render qualities, positions, pointer buttons and modifier bits, and the fixed numbers
+// render qualities, positions, pointer buttons, modifier bits and keys, and the fixed numbers
 // of the colour model and the picker surfaces.
 
 #include <cstdint>
@@ -44,6 +44,16 @@ inline constexpr int16_t kMiddleButton = 4;
 inline constexpr int16_t kShiftMask = 1;
 inline constexpr int16_t kCtrlMask = 2;
 inline constexpr int16_t kAltMask = 4;
+
+// The keys the colour field and the strip take, as key events report them.
+inline constexpr int16_t kPageUpKeyCode = 33;
+inline constexpr int16_t kPageDownKeyCode = 34;
+inline constexpr int16_t kEndKeyCode = 35;
+inline constexpr int16_t kHomeKeyCode = 36;
+inline constexpr int16_t kLeftKeyCode = 37;
+inline constexpr int16_t kUpKeyCode = 38;
+inline constexpr int16_t kRightKeyCode = 39;
+inline constexpr int16_t kDownKeyCode = 40;
 
 // The colour model.
 inline constexpr double kFullCircle = 360.0;       // degrees of hue

@@ -1,5 +1,6 @@
 #include "picker/picker_math.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/mod_color.h"
@@ -170,42 +171,147 @@ MatrixPoint matrixMarkerPosition(int16_t dimension, const ColorState& color) {
   }
 }
 
+namespace {
+
+// One axis's share of a matrix position; the RGB modes leave the conversion
+// to the caller, after both channels of a press are set.
+void setMatrixAxis(int16_t dimension, MatrixAxis axis, double fraction, ColorState& color) {
+  const bool across = axis == MatrixAxis::horizontal;
+  switch (dimension) {
+    case kHue:
+      (across ? color.dSat : color.dVal) = fraction;
+      break;
+    case kSaturation:
+      if (across)
+        color.dHue = fraction * kFullCircle;
+      else
+        color.dVal = fraction;
+      break;
+    case kBrightness:
+      if (across)
+        color.dHue = fraction * kFullCircle;
+      else
+        color.dSat = fraction;
+      break;
+    case kRed:
+      (across ? color.iBlue : color.iGreen) = channelFrom(fraction);
+      break;
+    case kGreen:
+      (across ? color.iBlue : color.iRed) = channelFrom(fraction);
+      break;
+    default:
+      (across ? color.iRed : color.iGreen) = channelFrom(fraction);
+      break;
+  }
+}
+
+double fractionFromLeft(float x) {
+  return clampPosition(x) / kLastPositionSingle;
+}
+
+double fractionFromBottom(float y) {
+  return 1.0 - static_cast<double>(clampPosition(y) / kLastPositionSingle);
+}
+
+void convertChannels(int16_t dimension, ColorState& color) {
+  if (dimension >= kRed) color.convRGB2HSV(color.iRed, color.iGreen, color.iBlue);
+}
+
+int16_t clampedPosition(int position) {
+  return static_cast<int16_t>(std::clamp(position, 0, kLastPixel));
+}
+
+}  // namespace
+
 // Pointer positions arrive as singles and are divided as singles; the
 // quotients then take part in the colour's double arithmetic. In the RGB modes
 // a point picks exactly the channels the field draws there; in the HSV modes
 // the single-precision quotient can move the last bit.
 void applyMatrixPoint(int16_t dimension, float x, float y, ColorState& color) {
-  const double fromLeft = clampPosition(x) / kLastPositionSingle;
-  const double fromBottom = 1.0 - static_cast<double>(clampPosition(y) / kLastPositionSingle);
-  switch (dimension) {
-    case kHue:
-      color.dSat = fromLeft;
-      color.dVal = fromBottom;
-      break;
-    case kSaturation:
-      color.dHue = fromLeft * kFullCircle;
-      color.dVal = fromBottom;
-      break;
-    case kBrightness:
-      color.dHue = fromLeft * kFullCircle;
-      color.dSat = fromBottom;
-      break;
-    case kRed:
-      color.iBlue = channelFrom(fromLeft);
-      color.iGreen = channelFrom(fromBottom);
-      color.convRGB2HSV(color.iRed, color.iGreen, color.iBlue);
-      break;
-    case kGreen:
-      color.iBlue = channelFrom(fromLeft);
-      color.iRed = channelFrom(fromBottom);
-      color.convRGB2HSV(color.iRed, color.iGreen, color.iBlue);
-      break;
+  setMatrixAxis(dimension, MatrixAxis::horizontal, fractionFromLeft(x), color);
+  setMatrixAxis(dimension, MatrixAxis::vertical, fractionFromBottom(y), color);
+  convertChannels(dimension, color);
+}
+
+std::optional<SurfaceKey> surfaceKeyOf(int16_t keyCode) {
+  switch (keyCode) {
+    case kPageUpKeyCode:
+      return SurfaceKey::pageUp;
+    case kPageDownKeyCode:
+      return SurfaceKey::pageDown;
+    case kEndKeyCode:
+      return SurfaceKey::end;
+    case kHomeKeyCode:
+      return SurfaceKey::home;
+    case kLeftKeyCode:
+      return SurfaceKey::left;
+    case kUpKeyCode:
+      return SurfaceKey::up;
+    case kRightKeyCode:
+      return SurfaceKey::right;
+    case kDownKeyCode:
+      return SurfaceKey::down;
     default:
-      color.iRed = channelFrom(fromLeft);
-      color.iGreen = channelFrom(fromBottom);
-      color.convRGB2HSV(color.iRed, color.iGreen, color.iBlue);
-      break;
+      return std::nullopt;
   }
+}
+
+MatrixKeyStep matrixKeyStep(MatrixPoint from, SurfaceKey key, bool ctrl) {
+  const int arrow = ctrl ? kKeyLeap : 1;
+  const auto across = [](int position) {
+    return MatrixKeyStep{MatrixAxis::horizontal, clampedPosition(position)};
+  };
+  const auto down = [](int position) {
+    return MatrixKeyStep{MatrixAxis::vertical, clampedPosition(position)};
+  };
+  switch (key) {
+    case SurfaceKey::left:
+      return across(from.x - arrow);
+    case SurfaceKey::right:
+      return across(from.x + arrow);
+    case SurfaceKey::up:
+      return down(from.y - arrow);
+    case SurfaceKey::down:
+      return down(from.y + arrow);
+    case SurfaceKey::pageUp:
+      return down(from.y - kKeyLeap);
+    case SurfaceKey::pageDown:
+      return down(from.y + kKeyLeap);
+    case SurfaceKey::home:
+      return across(0);
+    case SurfaceKey::end:
+      return across(kLastPixel);
+  }
+  return across(from.x);
+}
+
+void applyMatrixAxis(int16_t dimension, MatrixAxis axis, int16_t position, ColorState& color) {
+  const auto single = static_cast<float>(position);
+  setMatrixAxis(
+      dimension, axis,
+      axis == MatrixAxis::horizontal ? fractionFromLeft(single) : fractionFromBottom(single),
+      color);
+  convertChannels(dimension, color);
+}
+
+int16_t stripKeyStep(int16_t row, SurfaceKey key) {
+  switch (key) {
+    case SurfaceKey::up:
+    case SurfaceKey::right:
+      return clampedPosition(row - 1);
+    case SurfaceKey::down:
+    case SurfaceKey::left:
+      return clampedPosition(row + 1);
+    case SurfaceKey::pageUp:
+      return clampedPosition(row - kKeyLeap);
+    case SurfaceKey::pageDown:
+      return clampedPosition(row + kKeyLeap);
+    case SurfaceKey::home:
+      return 0;
+    case SurfaceKey::end:
+      return kLastPixel;
+  }
+  return clampedPosition(row);
 }
 
 PackedColor markerColorOver(PackedColor covered) {

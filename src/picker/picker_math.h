@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/color_state.h"
 #include "core/packed_color.h"
@@ -28,6 +29,23 @@ PackedColor matrixSampleColor(int16_t dimension, int x, int y, const ColorState&
 MatrixPoint matrixMarkerPosition(int16_t dimension, const ColorState& color);
 // Sets the matrix's two dimensions from a pointer position, clamped into the matrix.
 void applyMatrixPoint(int16_t dimension, float x, float y, ColorState& color);
+
+// The keys the colour field and the strip take while they have the focus.
+enum class SurfaceKey { left, right, up, down, pageUp, pageDown, home, end };
+std::optional<SurfaceKey> surfaceKeyOf(int16_t keyCode);
+
+// A key moves the matrix point along one axis: that axis's dimension alone
+// is set, as a press at the new position sets it.
+enum class MatrixAxis { horizontal, vertical };
+struct MatrixKeyStep {
+  MatrixAxis axis = MatrixAxis::horizontal;
+  int16_t position = 0;
+};
+inline constexpr int kKeyLeap = 16;  // positions a Ctrl+arrow or a page key moves
+MatrixKeyStep matrixKeyStep(MatrixPoint from, SurfaceKey key, bool ctrl);
+void applyMatrixAxis(int16_t dimension, MatrixAxis axis, int16_t position, ColorState& color);
+// The strip row a key moves to from a row; rows grow downward.
+int16_t stripKeyStep(int16_t row, SurfaceKey key);
 
 // The matrix samples every step-th pixel; a quality out of range draws as High.
 int samplingStep(int quality);

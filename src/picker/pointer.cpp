@@ -34,9 +34,10 @@ void frmColor::verticalStep() {
   platform().getCursorPos(pointer);
   form().screenToClient(pointer);
 
-  const int32_t row =
-      clampRow(static_cast<int64_t>(pointer.y) - imgVertical().top() - kSurfaceBorder);
+  stripRowStep(clampRow(static_cast<int64_t>(pointer.y) - imgVertical().top() - kSurfaceBorder));
+}
 
+void frmColor::stripRowStep(int32_t row) {
   const int arrowTop = layout::arrowTop(imgVertical().top(), row);
   picture(Control::imgArrowLeft).setTop(arrowTop);
   picture(Control::imgArrowRight).setTop(arrowTop);

@@ -69,6 +69,11 @@ class frmColor : public ColorState {
   void imgVertical_MouseUp(int16_t button, int16_t shift, float x, float y);
   void imgMatrixClick(float x, float y, bool bDrawBig);
 
+  // Keys on the focused colour field and strip (picker/surface_keys.cpp);
+  // the router hands them only keys of their own, with no SHIFT or button held.
+  void imgMatrix_KeyDown(int16_t& keyCode, int16_t shift);
+  void imgVertical_KeyDown(int16_t& keyCode, int16_t shift);
+
   // Value fields and swatch (fields/refresh.cpp, fields/editing.cpp).
   void refreshInputs(int16_t skipIndex);
   void txtInp_Change(int16_t index);
@@ -130,6 +135,7 @@ class frmColor : public ColorState {
 
  private:
   void verticalStep();
+  void stripRowStep(int32_t row);
   // Field editing by kind of field (fields/editing.cpp).
   void takeHsvFields();
   void takeRgbFields();

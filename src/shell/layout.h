@@ -173,6 +173,8 @@ enum class ScaleUnit { pixels, twips };
 // and one that a button or move on a surface runs.
 using PointerHandler = void (frmColor::*)();
 using SurfaceHandler = void (frmColor::*)(int16_t button, int16_t shift, float x, float y);
+// A handler of frmColor that a key on a focused surface runs.
+using KeyHandler = void (frmColor::*)(int16_t& keyCode, int16_t shift);
 
 // What a label says in each language, where it follows the language.
 struct LanguageCaptions {
@@ -208,6 +210,7 @@ struct ControlDesign {
   SurfaceHandler onMouseDown = nullptr;
   SurfaceHandler onMouseMove = nullptr;
   SurfaceHandler onMouseUp = nullptr;
+  KeyHandler onKeyDown = nullptr;
 };
 
 // A control's place as edges, and a surface's drawing area inside its border.

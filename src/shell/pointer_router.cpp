@@ -1,5 +1,7 @@
 #include "shell/pointer_router.h"
 
+#include "picker/picker_math.h"
+
 namespace tintwell {
 
 namespace {
@@ -20,6 +22,12 @@ layout::SurfaceHandler surfaceHandler(const layout::ControlDesign& surface, Mous
       return surface.onMouseUp;
   }
   return nullptr;
+}
+
+layout::KeyHandler surfaceKeyHandler(const layout::ControlDesign& surface, int16_t keyCode,
+                                     int16_t shift, bool buttonHeld) {
+  if (buttonHeld || (shift & kShiftMask) != 0 || !surfaceKeyOf(keyCode)) return nullptr;
+  return surface.onKeyDown;
 }
 
 PointerRouter::PointerRouter(const ControlPlaces& places) : places_(places) {

@@ -38,6 +38,12 @@ enum class MouseAction { down, move, up };
 // The handler a button or move on a surface runs; nullptr when it runs none.
 layout::SurfaceHandler surfaceHandler(const layout::ControlDesign& surface, MouseAction action);
 
+// The handler a key going down on a focused surface runs; nullptr when the
+// surface takes no such key, and while SHIFT (the sampler's) or a mouse
+// button (the drag's) is held.
+layout::KeyHandler surfaceKeyHandler(const layout::ControlDesign& surface, int16_t keyCode,
+                                     int16_t shift, bool buttonHeld);
+
 class PointerRouter {
  public:
   // The handler an event runs; nullptr when it runs none.

@@ -105,6 +105,18 @@ void HeadlessWindow::showColor(double hue, double saturation, double value) {
   form.refreshInputs(-1);
 }
 
+void HeadlessWindow::surfaceKeyDown(layout::Control surface, int16_t keyCode, int16_t shift,
+                                    bool buttonHeld) {
+  form.Form_KeyDown(keyCode, shift);
+  const layout::KeyHandler handler =
+      surfaceKeyHandler(*layout::findControl(surface), keyCode, shift, buttonHeld);
+  if (handler != nullptr) (form.*handler)(keyCode, shift);
+}
+
+void HeadlessWindow::keyUp(int16_t keyCode) {
+  form.Form_KeyUp(keyCode, 0);
+}
+
 void HeadlessWindow::tickSampler() {
   if (tmSampler.enabled()) form.tmSampler_Timer();
 }

@@ -48,6 +48,12 @@ class HeadlessWindow : private ControlPlaces, private WindowlessControls {
   void releasePointer(Point point) { run(router.release(point)); }
   void losePointerCapture() { router.captureLost(); }
 
+  // A key on a focused surface: the window sees it first (key preview), then
+  // the router chooses the surface's handler. Any key-up ends sampling.
+  void surfaceKeyDown(layout::Control surface, int16_t keyCode, int16_t shift = 0,
+                      bool buttonHeld = false);
+  void keyUp(int16_t keyCode);
+
   // A tick reaches the handler only while its timer is enabled.
   void tickSampler();
   void tickHover();

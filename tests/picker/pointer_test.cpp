@@ -3,6 +3,7 @@
 #include "core/mod_color.h"
 #include "fakes/headless_window.h"
 #include "picker/picker_math.h"
+#include "sampler/sampling.h"
 
 namespace tintwell {
 namespace {
@@ -192,6 +193,136 @@ TEST(MatrixDrag, MovesWithoutAPressDoNothing) {
   started(window);
   window.form.imgMatrix_MouseMove(0, 0, 10, 10);
   EXPECT_EQ(window.fields[1]->text(), "100");
+}
+
+// The keys on a focused surface, each against the colour model: the matrix
+// sets only the moved axis's dimension as a press there would, the strip
+// applies its row as a press on it would.
+ColorState hsv(double hue, double saturation, double value) {
+  ColorState color;
+  color.dHue = hue;
+  color.dSat = saturation;
+  color.dVal = value;
+  return color;
+}
+
+ColorState fromRgb(double hueBefore, int red, int green, int blue) {
+  ColorState color = hsv(hueBefore, 0, 0);
+  color.convRGB2HSV(red, green, blue);
+  return color;
+}
+
+double across(float position) {
+  return position / 255.0f;
+}
+
+double down(float position) {
+  return 1.0 - static_cast<double>(position / 255.0f);
+}
+
+double stripRow(int row) {
+  return 1.0 - row / 255.0;
+}
+
+// A drag leaves iMatrixX and iVerticalPos behind the colour.
+void dragMatrixAway(HeadlessWindow& window) {
+  window.form.imgMatrix_MouseDown(kLeft, 0, 10, 10);
+  window.form.imgMatrix_MouseMove(kLeft, 0, 100, 100);
+  window.form.imgMatrix_MouseUp(kLeft, 0, 100, 100);
+}
+
+void dragStripAway(HeadlessWindow& window) {
+  pointAtStripRow(window, 50);
+  window.form.imgVertical_MouseDown(kLeft, 0, 0, 0);
+  window.form.imgVertical_MouseUp(kLeft, 0, 0, 0);
+}
+
+TEST(SurfaceKeys, MoveOneDimensionFromWhereTheColourIsShown) {
+  using layout::Control;
+  constexpr int kUnchecked = -1;
+  constexpr int16_t kTabKeyCode = 9;
+  struct Row {
+    const char* name;
+    int16_t dimension;
+    ColorState start;
+    Control surface;
+    int16_t keyCode;
+    int16_t shift;
+    ColorState expected;
+    int arrowRow = kUnchecked;
+    bool buttonHeld = false;
+    void (*prepare)(HeadlessWindow&) = nullptr;
+  };
+  const ColorState red = hsv(360, 1, 1);
+  const ColorState teal = hsv(200, 0.5, 0.5);
+  const Row rows[] = {
+      {"hue mode: Left from the corner", kHue, red, Control::imgMatrix, kLeftKeyCode, 0,
+       hsv(360, across(254), 1)},
+      {"hue mode: Up at the top edge holds", kHue, red, Control::imgMatrix, kUpKeyCode, 0, red},
+      {"hue mode: Ctrl+Down leaps", kHue, red, Control::imgMatrix, kDownKeyCode, kCtrlMask,
+       hsv(360, 1, down(16))},
+      {"hue mode: Page Down leaps", kHue, red, Control::imgMatrix, kPageDownKeyCode, 0,
+       hsv(360, 1, down(16))},
+      {"hue mode: Ctrl+Right clamps", kHue, hsv(360, 0.99, 1), Control::imgMatrix, kRightKeyCode,
+       kCtrlMask, red},
+      {"hue mode: Home", kHue, red, Control::imgMatrix, kHomeKeyCode, 0, hsv(360, 0, 1)},
+      {"hue mode: from the marker, not where a drag left iMatrixX", kHue, red, Control::imgMatrix,
+       kRightKeyCode, 0, hsv(360, across(101), down(100)), kUnchecked, false, dragMatrixAway},
+      {"saturation mode: Up never nudges the hue", kSaturation, teal, Control::imgMatrix,
+       kUpKeyCode, 0, hsv(200, 0.5, down(127))},
+      {"brightness mode: End", kBrightness, teal, Control::imgMatrix, kEndKeyCode, 0,
+       hsv(360, 0.5, 0.5)},
+      {"brightness mode: Page Up", kBrightness, teal, Control::imgMatrix, kPageUpKeyCode, 0,
+       hsv(200, down(112), 0.5)},
+      {"red mode: Right sets blue alone", kRed, red, Control::imgMatrix, kRightKeyCode, 0,
+       fromRgb(360, 255, 0, 1)},
+      {"green mode: Page Up from black", kGreen, hsv(0, 0, 0), Control::imgMatrix, kPageUpKeyCode,
+       0, fromRgb(0, 16, 0, 0)},
+      {"blue mode: Left at the edge holds", kBlue, hsv(120, 1, 1), Control::imgMatrix, kLeftKeyCode,
+       0, fromRgb(120, 0, 255, 0)},
+      {"hue strip: Up at the top holds", kHue, red, Control::imgVertical, kUpKeyCode, 0, red, 0},
+      {"hue strip: Down", kHue, red, Control::imgVertical, kDownKeyCode, 0,
+       hsv(stripRow(1) * 360, 1, 1), 1},
+      {"hue strip: Left is Down", kHue, red, Control::imgVertical, kLeftKeyCode, 0,
+       hsv(stripRow(1) * 360, 1, 1), 1},
+      {"hue strip: Right from the bottom", kHue, hsv(0, 1, 1), Control::imgVertical, kRightKeyCode,
+       0, hsv(stripRow(254) * 360, 1, 1), 254},
+      {"hue strip: from the arrows' row, not iVerticalPos", kHue, red, Control::imgVertical,
+       kDownKeyCode, 0, hsv(stripRow(51) * 360, 1, 1), 51, false, dragStripAway},
+      {"saturation strip: Page Down", kSaturation, red, Control::imgVertical, kPageDownKeyCode, 0,
+       hsv(360, stripRow(16), 1), 16},
+      {"brightness strip: End", kBrightness, red, Control::imgVertical, kEndKeyCode, 0,
+       hsv(360, 1, 0), 255},
+      {"red strip: Home", kRed, hsv(120, 1, 1), Control::imgVertical, kHomeKeyCode, 0,
+       fromRgb(120, 255, 255, 0), 0},
+      {"blue strip: Page Up from the bottom", kBlue, red, Control::imgVertical, kPageUpKeyCode, 0,
+       fromRgb(360, 255, 0, 16), 239},
+      {"Shift+Left is the sampler's", kHue, red, Control::imgMatrix, kLeftKeyCode, kShiftMask, red},
+      {"an arrow during a drag is the drag's", kHue, red, Control::imgVertical, kDownKeyCode, 0,
+       red, kUnchecked, true},
+      {"Tab is not the field's", kHue, red, Control::imgMatrix, kTabKeyCode, 0, red},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    HeadlessWindow window;
+    started(window).form.optDim_Click(row.dimension);
+    window.showColor(row.start.dHue, row.start.dSat, row.start.dVal);
+    if (row.prepare != nullptr) row.prepare(window);
+    if ((row.shift & kShiftMask) != 0) window.surfaceKeyDown(row.surface, kShiftKeyCode, row.shift);
+    window.surfaceKeyDown(row.surface, row.keyCode, row.shift, row.buttonHeld);
+    EXPECT_EQ(window.form.dHue, row.expected.dHue);
+    EXPECT_EQ(window.form.dSat, row.expected.dSat);
+    EXPECT_EQ(window.form.dVal, row.expected.dVal);
+    const auto shown =
+        static_cast<int32_t>(convHSV2RGB(row.expected.dHue, row.expected.dSat, row.expected.dVal));
+    EXPECT_EQ(window.form.lCurColor, shown);
+    if (row.arrowRow != kUnchecked) {
+      EXPECT_EQ(window.picture(Control::imgArrowLeft).top(), kStripTop + row.arrowRow - 2);
+    }
+    EXPECT_EQ(bSampling, (row.shift & kShiftMask) != 0);
+    window.keyUp(row.keyCode);
+    EXPECT_FALSE(bSampling);
+  }
 }
 
 }  // namespace
