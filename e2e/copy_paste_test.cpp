@@ -60,13 +60,14 @@ class CopyPasteTest : public TwinWindowTest {
   }
 
   // Pastes in the real window by Ctrl+V and in the twin alike, and waits
-  // until both show the same.
-  void pasteEverywhere(const std::string& text) {
+  // until both show the same, the focus cue on the surface given.
+  void pasteEverywhere(const std::string& text,
+                       std::optional<layout::Control> cued = std::nullopt) {
     putOnClipboard(text);
     pressWithCtrl(kKeyV);
     twin_.platform.fakeClipboard.contents = text;
     twin_.form.pasteColor();
-    EXPECT_TRUE(showsTwinSurfaces(waitForTwinPicture()));
+    EXPECT_TRUE(showsTwinSurfaces(waitForTwinPicture(cued), cued));
     EXPECT_TRUE(fieldsRead(twin_.fieldTexts()));
   }
 
@@ -117,14 +118,19 @@ TEST_F(CopyPasteTest, CtrlVAndCtrlCOnEachSurface) {
       waitUntil([&] { return app_.focus() == surface(layout::kImgMatrixId); }, kReactionLimit));
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    if (row.controlId == layout::kImgVerticalId && app_.focus() != surface(row.controlId)) {
-      pressKey(VK_TAB);
-      ASSERT_TRUE(
-          waitUntil([&] { return app_.focus() == surface(row.controlId); }, kReactionLimit));
+    // The strip is reached by Tab, so it shows the focus cue from then on.
+    std::optional<layout::Control> cued;
+    if (row.controlId == layout::kImgVerticalId) {
+      cued = layout::Control::imgVertical;
+      if (app_.focus() != surface(row.controlId)) {
+        pressKey(VK_TAB);
+        ASSERT_TRUE(
+            waitUntil([&] { return app_.focus() == surface(row.controlId); }, kReactionLimit));
+      }
     } else if (app_.focus() != surface(row.controlId)) {
       focusSurfaceByClick(row.controlId);
     }
-    pasteEverywhere(row.pasted);
+    pasteEverywhere(row.pasted, cued);
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_TRUE(copiesByCtrlC(row.copied));
   }

@@ -153,19 +153,35 @@ void TwinWindowTest::SetUp() {
   twin_.start();
 }
 
-testing::AssertionResult TwinWindowTest::showsTwinSurfaces(const Screenshot& shot) {
-  testing::AssertionResult matrix =
-      showsImage(shot, drawingArea(layout::Control::imgMatrix), twin_.imgMatrix.image());
-  if (!matrix) return matrix;
-  testing::AssertionResult strip =
-      showsImage(shot, drawingArea(layout::Control::imgVertical), twin_.imgVertical.image());
-  if (!strip) return strip;
-  return showsImage(shot, drawingArea(layout::Control::imgCurColor), twin_.imgCurColor.image());
+PixelImage withFocusCue(PixelImage image) {
+  const int right = image.width() - 1;
+  const int bottom = image.height() - 1;
+  for (int y = 0; y <= bottom; ++y) {
+    for (int x = 0; x <= right; ++x) {
+      const bool outermost = x == 0 || y == 0 || x == right || y == bottom;
+      if (outermost && (x + y) % 2 == 1) image.setPixel(x, y, image.pixel(x, y) ^ 0xFFFFFFu);
+    }
+  }
+  return image;
 }
 
-Screenshot TwinWindowTest::waitForTwinPicture() {
+testing::AssertionResult TwinWindowTest::showsTwinSurfaces(const Screenshot& shot,
+                                                           std::optional<layout::Control> cued) {
+  for (const layout::Control surface :
+       {layout::Control::imgMatrix, layout::Control::imgVertical, layout::Control::imgCurColor}) {
+    const PixelImage& image = surface == layout::Control::imgMatrix     ? twin_.imgMatrix.image()
+                              : surface == layout::Control::imgVertical ? twin_.imgVertical.image()
+                                                                        : twin_.imgCurColor.image();
+    testing::AssertionResult shown =
+        showsImage(shot, drawingArea(surface), cued == surface ? withFocusCue(image) : image);
+    if (!shown) return shown;
+  }
+  return testing::AssertionSuccess();
+}
+
+Screenshot TwinWindowTest::waitForTwinPicture(std::optional<layout::Control> cued) {
   return waitForClientPicture(
-      [&](const Screenshot& shot) { return static_cast<bool>(showsTwinSurfaces(shot)); });
+      [&](const Screenshot& shot) { return static_cast<bool>(showsTwinSurfaces(shot, cued)); });
 }
 
 void TwinWindowTest::typeInto(int index, std::string_view typed) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -43,6 +44,10 @@ using PixelSet = std::set<std::pair<int, int>>;
 // Where the area of the shot differs from the image.
 PixelSet differingPixels(const Screenshot& shot, const DrawingArea& area, const PixelImage& image);
 
+// The image with the focus cue over it, as the system's focus rectangle is
+// drawn: every second pixel of the outermost ones inverted.
+PixelImage withFocusCue(PixelImage image);
+
 // The marker's pixels around a point of the matrix, those inside it.
 PixelSet ringAround(POINT centre);
 
@@ -67,8 +72,10 @@ class TwinWindowTest : public InputTest {
 
   // The client area once matrix, strip and swatch show the twin's images
   // (or, after the reaction limit, as it is then).
-  Screenshot waitForTwinPicture();
-  testing::AssertionResult showsTwinSurfaces(const Screenshot& shot);
+  // The surface given, if any, shows the focus cue over the twin's image.
+  Screenshot waitForTwinPicture(std::optional<layout::Control> cued = std::nullopt);
+  testing::AssertionResult showsTwinSurfaces(const Screenshot& shot,
+                                             std::optional<layout::Control> cued = std::nullopt);
   // Waits for the real fields to read the texts; names every field that did not.
   testing::AssertionResult fieldsRead(const FieldTexts& expected) const;
   // Empties the field as a user does (click, End, Backspaces) and types, in

@@ -362,5 +362,42 @@ TEST_F(PickerTest, RenderQualityTakesEffectAtTheNextRedraw) {
   }
 }
 
+// Keys from the real keyboard on both surfaces, against the twin given the
+// same keys. Clicks alone show no focus cue; from the first key on, the
+// surface with the focus shows it, and Tab takes it along.
+TEST_F(PickerTest, KeysWorkBothSurfacesAndTheFocusCueFollowsTheKeyboard) {
+  const POINT press = onScreen(drawingArea(layout::Control::imgMatrix), {100, 60});
+  matrixEvent(kLeft, press, kLeft.down);
+  matrixEvent(kLeft, press, kLeft.up);
+  ASSERT_FALSE(HasFatalFailure());
+  EXPECT_TRUE(showsTwinSurfaces(waitForTwinPicture()));
+
+  struct Step {
+    const char* name;
+    layout::Control surface;
+    WORD key;
+  };
+  constexpr auto kSteps = std::to_array<Step>({
+      {"Right", layout::Control::imgMatrix, VK_RIGHT},
+      {"Page Down", layout::Control::imgMatrix, VK_NEXT},
+      {"Up", layout::Control::imgMatrix, VK_UP},
+      {"End", layout::Control::imgMatrix, VK_END},
+      {"Tab", layout::Control::imgVertical, VK_TAB},
+      {"Down", layout::Control::imgVertical, VK_DOWN},
+      {"Page Down", layout::Control::imgVertical, VK_NEXT},
+      {"Right", layout::Control::imgVertical, VK_RIGHT},
+      {"Home", layout::Control::imgVertical, VK_HOME},
+  });
+  for (const Step& step : kSteps) {
+    SCOPED_TRACE(step.name);
+    pressKey(step.key);
+    const auto code = static_cast<int16_t>(step.key);
+    twin_.surfaceKeyDown(step.surface, code);
+    twin_.keyUp(code);
+    EXPECT_TRUE(fieldsRead(twin_.fieldTexts()));
+    EXPECT_TRUE(showsTwinSurfaces(waitForTwinPicture(step.surface), step.surface));
+  }
+}
+
 }  // namespace
 }  // namespace tintwell::e2e

@@ -1,8 +1,8 @@
 #pragma once
 
 // The words every layer uses: the six dimensions, the eight value fields, the
-// render qualities, positions, pointer buttons, modifier bits and keys, and the fixed numbers
-// of the colour model and the picker surfaces.
+// render qualities, positions, pointer buttons, modifier bits and keys, and
+// the fixed numbers of the colour model and the picker surfaces.
 
 #include <cstdint>
 

@@ -223,8 +223,13 @@ void MainWindow::doEvents() {
   }
 }
 
+// Tab and Shift+Tab are keyboard navigation: focus cues show from then on,
+// first on the control the Tab moves to.
 void MainWindow::deliver(MSG& message) {
   previewKey(message);
+  if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && isOurs(message.hwnd)) {
+    keyboardCues_ = true;
+  }
   if (window_ != nullptr && IsDialogMessageW(window_, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);

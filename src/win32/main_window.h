@@ -107,7 +107,9 @@ class MainWindow final : public FormWindow,
   void surfaceMouse(const SurfaceWindow& surface, MouseAction action, int16_t button, int16_t shift,
                     float x, float y) override;
   bool surfaceKey(const SurfaceWindow& surface, bool down, WPARAM key) override;
+  bool routeSurfaceKey(const SurfaceWindow& surface, WPARAM key);
   void surfaceContextMenu(const SurfaceWindow& surface, LPARAM position) override;
+  bool keyboardCuesShown() const override { return keyboardCues_; }
 
   // The swatch's menu of the colour's forms (swatch_events.cpp).
   void swatchMouse(MouseAction action, int16_t button, float x, float y);
@@ -124,6 +126,7 @@ class MainWindow final : public FormWindow,
   // Answered with the GDI and USER object counts when a test asked for them
   // at the start; else 0, a message never sent.
   UINT objectCountMessage_;
+  bool keyboardCues_ = false;  // set by the first Tab or key on a surface
 
   FontCache fonts_;
   WindowlessLayer windowless_;

@@ -12,6 +12,10 @@ static_assert(kKeySetValue == KEY_SET_VALUE);
 static_assert(kKeyCreateSubKey == KEY_CREATE_SUB_KEY);
 static_assert(kRegBinary == REG_BINARY);
 static_assert(kShiftKeyCode == VK_SHIFT);
+static_assert(kPageUpKeyCode == VK_PRIOR && kPageDownKeyCode == VK_NEXT);
+static_assert(kEndKeyCode == VK_END && kHomeKeyCode == VK_HOME);
+static_assert(kLeftKeyCode == VK_LEFT && kUpKeyCode == VK_UP);
+static_assert(kRightKeyCode == VK_RIGHT && kDownKeyCode == VK_DOWN);
 static_assert(kShowHidden == SW_HIDE);
 static_assert(packRgb(0x12, 0x34, 0x56) == RGB(0x12, 0x34, 0x56));
 
@@ -24,6 +28,12 @@ int16_t modifierMask() {
   if (GetKeyState(VK_CONTROL) & kDown) mask |= kCtrlMask;
   if (GetKeyState(VK_MENU) & kDown) mask |= kAltMask;
   return mask;
+}
+
+bool mouseButtonHeld() {
+  constexpr SHORT kDown = static_cast<SHORT>(0x8000);
+  return ((GetKeyState(VK_LBUTTON) | GetKeyState(VK_RBUTTON) | GetKeyState(VK_MBUTTON)) & kDown) !=
+         0;
 }
 
 HKEY toHkey(RegistryKey key) {

@@ -12,6 +12,8 @@ namespace tintwell::win32 {
 
 // SHIFT, CTRL and ALT as the handlers' shift argument has them, held now.
 int16_t modifierMask();
+// Whether any mouse button is held now.
+bool mouseButtonHeld();
 
 // The key a port's key stands for: the root token maps to the predefined key,
 // any other is the handle itself.

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <vector>
+
 #include "win32/dpi.h"
 #include "win32/handles.h"
 #include "win32/platform.h"
@@ -21,6 +23,24 @@ int16_t buttonsHeld(WPARAM keys) {
   if (keys & MK_RBUTTON) buttons |= kRightButton;
   if (keys & MK_MBUTTON) buttons |= kMiddleButton;
   return buttons;
+}
+
+// Every second pixel of the outermost ones inverted, as the system's focus
+// rectangle draws them, but in a phase of our own: the system's drawing
+// takes its phase from whatever the device context drew before.
+void invertFocusCue(std::vector<uint32_t>& pixels, int width, int height) {
+  constexpr uint32_t kColorBits = 0x00FFFFFFu;
+  const auto invert = [&](int x, int y) {
+    if ((x + y) % 2 == 1) pixels[static_cast<size_t>(y) * width + x] ^= kColorBits;
+  };
+  for (int x = 0; x < width; ++x) {
+    invert(x, 0);
+    if (height > 1) invert(x, height - 1);
+  }
+  for (int y = 1; y + 1 < height; ++y) {
+    invert(0, y);
+    if (width > 1) invert(width - 1, y);
+  }
 }
 
 }  // namespace
@@ -166,6 +186,15 @@ LRESULT SurfaceWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONUP:
       mouse(MouseAction::up, kMiddleButton, wParam, lParam);
       return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      refresh();  // the focus cue comes and goes with the focus
+      break;
+    case WM_GETDLGCODE:
+      // The dialog navigation leaves the arrows to a surface that takes keys;
+      // Tab still moves on.
+      if (design_.onKeyDown != nullptr) return DLGC_WANTARROWS;
+      break;
     case WM_KEYDOWN:
     case WM_KEYUP:
       if (events_.surfaceKey(*this, message == WM_KEYDOWN, wParam)) return 0;
@@ -224,13 +253,24 @@ void showPixels(HDC target, int width, int height, const uint32_t* bits) {
                     static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS);
 }
 
-// The image's own memory layout, or its blocks at the display's scale.
+// The image's own memory layout, or its blocks at the display's scale; the
+// focus cue goes over a copy of the shown pixels, never into the image.
 void SurfaceWindow::show(HDC target) {
-  if (shown_) {
-    showPixels(target, shown_->width(), shown_->height(), shown_->present(image_).data());
-  } else {
-    showPixels(target, image_.width(), image_.height(), image_.dibBits());
+  const int width = shown_ ? shown_->width() : image_.width();
+  const int height = shown_ ? shown_->height() : image_.height();
+  const uint32_t* pixels = shown_ ? shown_->present(image_).data() : image_.dibBits();
+  if (!showsFocusCue()) {
+    showPixels(target, width, height, pixels);
+    return;
   }
+  std::vector<uint32_t> cued(pixels, pixels + static_cast<size_t>(width) * height);
+  invertFocusCue(cued, width, height);
+  showPixels(target, width, height, cued.data());
+}
+
+bool SurfaceWindow::showsFocusCue() const {
+  return design_.onKeyDown != nullptr && window_ != nullptr && GetFocus() == window_ &&
+         events_.keyboardCuesShown();
 }
 
 // Read from the window itself, and taken back to designed pixels: each

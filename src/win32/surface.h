@@ -34,6 +34,9 @@ class SurfaceEvents {
   virtual bool surfaceKey(const SurfaceWindow& surface, bool down, WPARAM key) = 0;
   // A screen position, or -1 when the request came from the keyboard.
   virtual void surfaceContextMenu(const SurfaceWindow& surface, LPARAM position) = 0;
+  // Whether the window has been worked from the keyboard yet: focus cues
+  // show only from then on.
+  virtual bool keyboardCuesShown() const = 0;
 
  protected:
   ~SurfaceEvents() = default;
@@ -68,6 +71,7 @@ class SurfaceWindow final : public Surface {
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void mouse(MouseAction action, int16_t button, WPARAM keys, LPARAM position);
   void show(HDC target);
+  bool showsFocusCue() const;
   void loadPointer();
   void placeClientArea(RECT& window) const;
   void paintBorder() const;

@@ -18,6 +18,7 @@ constexpr LPARAM kFromKeyboard = -1;
 // The value fields keep their own copy and paste: these keys reach a surface
 // only while it has the focus.
 bool MainWindow::surfaceKey(const SurfaceWindow& surface, bool down, WPARAM key) {
+  if (down && routeSurfaceKey(surface, key)) return true;
   const bool swatch = &surface == imgCurColor_.get();
   if (key == VK_APPS && swatch) {
     // Opened at the key-down; the key-up would ask for the menu a second time.

@@ -183,6 +183,23 @@ void MainWindow::surfaceMouse(const SurfaceWindow& surface, MouseAction action, 
       static_cast<int>(x), static_cast<int>(y));
 }
 
+// The surface's own keys go through the router as its pointer events do.
+bool MainWindow::routeSurfaceKey(const SurfaceWindow& surface, WPARAM key) {
+  auto keyCode = static_cast<int16_t>(key);
+  const int16_t shift = modifierMask();
+  const layout::KeyHandler handler =
+      surfaceKeyHandler(surface.design(), keyCode, shift, mouseButtonHeld());
+  if (handler == nullptr) return false;
+  if (!keyboardCues_) {
+    keyboardCues_ = true;
+    InvalidateRect(surface.handle(), nullptr, FALSE);
+  }
+  const std::string name = std::string(surface.design().name) + "_KeyDown";
+  dispatch(
+      name.c_str(), [&](frmColor& form) { (form.*handler)(keyCode, shift); }, keyCode, shift);
+  return true;
+}
+
 // Back to front into one buffer the size of the area to paint, then one copy
 // to the window: no flicker, and a moved arrow repaints only around itself.
 void MainWindow::paint(HDC target, const RECT& area) const {

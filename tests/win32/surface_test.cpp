@@ -43,8 +43,13 @@ class SurfaceTest : public ::testing::Test, public SurfaceEvents {
     events.push_back(Event{action, button, x, y});
     captureDuringEvent = GetCapture() == matrix_->handle();
   }
-  bool surfaceKey(const SurfaceWindow&, bool, WPARAM) override { return false; }
   void surfaceContextMenu(const SurfaceWindow&, LPARAM) override {}
+
+  bool surfaceKey(const SurfaceWindow& surface, bool down, WPARAM key) override {
+    keys.push_back({&surface == matrix_.get(), down, key});
+    return true;
+  }
+  bool keyboardCuesShown() const override { return false; }
 
   void send(UINT message, WPARAM keys, int x, int y) {
     const LPARAM position = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
@@ -56,6 +61,13 @@ class SurfaceTest : public ::testing::Test, public SurfaceEvents {
   std::unique_ptr<SurfaceWindow> matrix_;
   std::unique_ptr<SurfaceWindow> swatch_;
   std::vector<Event> events;
+  struct Key {
+    bool onMatrix;
+    bool down;
+    WPARAM code;
+    bool operator==(const Key&) const = default;
+  };
+  std::vector<Key> keys;
   bool captureDuringEvent = false;
 };
 
@@ -103,6 +115,16 @@ TEST_F(SurfaceTest, APressCapturesThePointerUntilTheLastButtonIsLetGo) {
       {MouseAction::up, kMiddleButton, 1, 2},
   };
   EXPECT_EQ(events, expected);
+}
+
+// The dialog navigation leaves the arrows to the surfaces that take keys.
+TEST_F(SurfaceTest, TheColourFieldWantsItsArrowsAndHandsOnItsKeys) {
+  EXPECT_EQ(SendMessageW(matrix_->handle(), WM_GETDLGCODE, VK_LEFT, 0), DLGC_WANTARROWS);
+  EXPECT_EQ(SendMessageW(swatch_->handle(), WM_GETDLGCODE, VK_LEFT, 0) & DLGC_WANTARROWS, 0);
+  SendMessageW(matrix_->handle(), WM_KEYDOWN, VK_HOME, 0);
+  SendMessageW(matrix_->handle(), WM_KEYUP, VK_HOME, 0);
+  const std::vector<Key> expected{{true, true, VK_HOME}, {true, false, VK_HOME}};
+  EXPECT_EQ(keys, expected);
 }
 
 TEST_F(SurfaceTest, MovesWithNoButtonHeldStillReachTheHandler) {
