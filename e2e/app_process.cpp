@@ -17,8 +17,6 @@ namespace {
 
 // Sent messages give up on a hung program rather than hang the test.
 constexpr UINT kQueryTimeoutMs = 5000;
-constexpr DWORD kExitWaitMs = 10'000;
-constexpr UINT kTerminatedExitCode = 1;
 
 struct WindowSearch {
   DWORD processId;
@@ -36,37 +34,11 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM searchAddress) {
   return FALSE;
 }
 
-// A job that kills the program when the harness itself dies half-way.
-win32::KernelHandle makeKillOnCloseJob() {
-  win32::KernelHandle job(CreateJobObjectW(nullptr, nullptr));
-  if (!job) return job;
-  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-  if (!SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
-                               sizeof limits)) {
-    job.reset();
-  }
-  return job;
-}
-
 // A start that takes long is given more time while the program keeps using
 // the processor: a loaded machine slows it, a hang does not use it.
 constexpr std::chrono::milliseconds kStartGrace{10'000};
 constexpr int kLongestStartLimits = 3;
 constexpr std::chrono::milliseconds kStartPoll{20};
-constexpr uint64_t kFileTimeUnitsPerMs = 10'000;
-
-uint64_t cpuMs(HANDLE process) {
-  FILETIME created{};
-  FILETIME ended{};
-  FILETIME kernel{};
-  FILETIME user{};
-  if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) return 0;
-  const auto units = [](FILETIME time) {
-    return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-  };
-  return (units(kernel) + units(user)) / kFileTimeUnitsPerMs;
-}
 
 struct RunningProgram {
   DWORD processId;
@@ -111,20 +83,19 @@ BOOL CALLBACK describeWindow(HWND window, LPARAM listAddress) {
 
 // What a start that failed leaves to see: the program's state, its windows
 // and the other programs running, among them Wine's own.
-std::string startSeen(HANDLE process, DWORD processId, DWORD idleWait) {
+std::string startSeen(const ChildProcess& process, DWORD idleWait) {
   std::string seen = "; the program ";
-  DWORD code = 0;
-  if (GetExitCodeProcess(process, &code) && code != STILL_ACTIVE) {
+  if (const std::optional<DWORD> code = process.exitCode()) {
     seen += "ended with code ";
-    seen += std::to_string(code);
+    seen += std::to_string(*code);
   } else {
     seen += "runs";
   }
   seen += ", used ";
-  seen += std::to_string(cpuMs(process));
+  seen += std::to_string(process.processorTime().count());
   seen += " ms of processor time";
   seen += idleWait == 0 ? ", waited for input" : ", never waited for input";
-  std::pair<DWORD, std::string> windows{processId, {}};
+  std::pair<DWORD, std::string> windows{process.processId(), {}};
   EnumWindows(describeWindow, reinterpret_cast<LPARAM>(&windows));
   seen += "; its windows:";
   seen += windows.second.empty() ? " none" : windows.second;
@@ -138,37 +109,26 @@ std::string startSeen(HANDLE process, DWORD processId, DWORD idleWait) {
 
 }  // namespace
 
-std::string TintwellProcess::start(const std::filesystem::path& program) {
+std::string TintwellProcess::start(const std::filesystem::path& program,
+                                   const std::vector<EnvironmentVariable>& environment) {
   if (!std::filesystem::exists(program)) return "no program at " + program.string();
   waitForPrefixUpdate();
-  std::wstring commandLine = L"\"" + program.wstring() + L"\"";
-  const std::wstring directory = program.parent_path().wstring();
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION created{};
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                      CREATE_SUSPENDED, nullptr, directory.c_str(), &startup, &created)) {
-    return "CreateProcess failed with error " + std::to_string(GetLastError());
-  }
-  process_ = win32::KernelHandle(created.hProcess);
-  const win32::KernelHandle thread(created.hThread);
-  processId_ = created.dwProcessId;
-  threadId_ = created.dwThreadId;
-  job_ = makeKillOnCloseJob();
-  if (job_ && !AssignProcessToJobObject(job_.get(), process_.get())) job_.reset();
-  ResumeThread(thread.get());
+  const std::string failure =
+      process_.start(commandLineOf(program), program.parent_path(), environment);
+  if (!failure.empty()) return failure;
 
   const auto began = std::chrono::steady_clock::now();
-  const DWORD idleWait = WaitForInputIdle(process_.get(), static_cast<DWORD>(kStartLimit.count()));
-  WindowSearch search{processId_, std::string(layout::kWindowClassName), nullptr};
+  const DWORD idleWait =
+      WaitForInputIdle(process_.handle(), static_cast<DWORD>(kStartLimit.count()));
+  WindowSearch search{process_.processId(), std::string(layout::kWindowClassName), nullptr};
   auto deadline = began + kStartLimit;
-  uint64_t cpuSeen = cpuMs(process_.get());
+  auto cpuSeen = process_.processorTime();
   for (;;) {
     EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found != nullptr || !running()) break;
     const auto now = std::chrono::steady_clock::now();
     if (now >= deadline) {
-      const uint64_t cpu = cpuMs(process_.get());
+      const auto cpu = process_.processorTime();
       if (cpu == cpuSeen || now - began >= kLongestStartLimits * kStartLimit) break;
       cpuSeen = cpu;
       deadline = now + kStartGrace;
@@ -178,21 +138,17 @@ std::string TintwellProcess::start(const std::filesystem::path& program) {
   if (search.found == nullptr) {
     const auto waited =
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - began);
-    std::string failure = "the program ended before showing its window";
-    if (running()) {
-      failure = "the window did not appear in ";
-      failure += std::to_string(waited.count());
-      failure += " s";
-    }
-    failure += startSeen(process_.get(), processId_, idleWait);
-    return failure;
+    const std::string failure =
+        running() ? "the window did not appear in " + std::to_string(waited.count()) + " s"
+                  : "the program ended before showing its window";
+    return failure + startSeen(process_, idleWait);
   }
   window_ = search.found;
   return {};
 }
 
 bool TintwellProcess::running() const {
-  return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+  return process_.running();
 }
 
 bool TintwellProcess::requestClose() const {
@@ -200,17 +156,11 @@ bool TintwellProcess::requestClose() const {
 }
 
 bool TintwellProcess::waitForExit(std::chrono::milliseconds limit) const {
-  return !process_ ||
-         WaitForSingleObject(process_.get(), static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
+  return process_.waitForExit(limit);
 }
 
 void TintwellProcess::terminate() {
-  if (running()) {
-    TerminateProcess(process_.get(), kTerminatedExitCode);
-    WaitForSingleObject(process_.get(), kExitWaitMs);
-  }
-  process_.reset();
-  job_.reset();
+  process_.terminate();
   window_ = nullptr;
 }
 
@@ -221,7 +171,7 @@ HWND TintwellProcess::control(int controlId) const {
 HWND TintwellProcess::focus() const {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  return GetGUIThreadInfo(threadId_, &info) ? info.hwndFocus : nullptr;
+  return GetGUIThreadInfo(process_.threadId(), &info) ? info.hwndFocus : nullptr;
 }
 
 POINT TintwellProcess::toScreen(POINT client) const {

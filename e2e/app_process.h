@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/handles.h"
+#include "child_process.h"
 
 namespace tintwell::e2e {
 
@@ -23,7 +23,8 @@ class TintwellProcess {
 
   // Starts the program and waits until its main window is shown. On failure
   // the reason is returned; on success an empty text.
-  std::string start(const std::filesystem::path& program);
+  std::string start(const std::filesystem::path& program,
+                    const std::vector<EnvironmentVariable>& environment = {});
   bool running() const;
   // Asks the window to close, as its close box does.
   bool requestClose() const;
@@ -40,10 +41,7 @@ class TintwellProcess {
   RECT placeInClient(HWND child) const;
 
  private:
-  win32::KernelHandle job_;
-  win32::KernelHandle process_;
-  DWORD processId_ = 0;
-  DWORD threadId_ = 0;
+  ChildProcess process_;
   HWND window_ = nullptr;
 };
 

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "child_process.h"
 #include "environment.h"
 #include "expected_pixels.h"
 #include "held_input.h"
@@ -301,17 +302,11 @@ bool writeChecker(const std::filesystem::path& file) {
 // test's output held open, and waits for the shell (not for what it started
 // in the background).
 bool runOnHost(const std::wstring& command) {
-  std::wstring commandLine = L"/bin/sh -c \"" + command + L" </dev/null >/dev/null 2>&1\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &started)) {
+  ChildProcess shell;
+  if (!shell.start(L"/bin/sh -c \"" + command + L" </dev/null >/dev/null 2>&1\"").empty()) {
     return false;
   }
-  const win32::KernelHandle process(started.hProcess);
-  const win32::KernelHandle thread(started.hThread);
-  WaitForSingleObject(process.get(), static_cast<DWORD>(kReactionLimit.count()));
+  shell.waitForExit(kReactionLimit);
   return true;
 }
 

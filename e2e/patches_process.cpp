@@ -7,25 +7,6 @@
 
 namespace tintwell::e2e {
 
-namespace {
-
-constexpr UINT kTerminatedExitCode = 1;
-constexpr DWORD kExitWaitMs = 10'000;
-
-// Kills the patches when the harness dies half-way.
-win32::KernelHandle killOnCloseJob() {
-  win32::KernelHandle job(CreateJobObjectW(nullptr, nullptr));
-  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-  if (job && !SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
-                                      sizeof limits)) {
-    job.reset();
-  }
-  return job;
-}
-
-}  // namespace
-
 std::filesystem::path patchesProgramPath() {
   const char* chosen = std::getenv("TINTWELL_PATCHES");
   if (chosen != nullptr && *chosen != '\0') return windowsPath(chosen);
@@ -58,23 +39,10 @@ std::string ColorPatches::showChecker(POINT topLeft, int size, const Rgb& even, 
 
 std::string ColorPatches::start(const std::wstring& arguments) {
   const std::filesystem::path program = patchesProgramPath();
-  std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::to_wstring(topLeft_.x) +
-                             L" " + std::to_wstring(topLeft_.y) + L" " + std::to_wstring(size_) +
-                             arguments;
-
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION created{};
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                      CREATE_SUSPENDED, nullptr, nullptr, &startup, &created)) {
-    return "could not start " + program.string() + ": error " + std::to_string(GetLastError());
-  }
-  process_ = win32::KernelHandle(created.hProcess);
-  const win32::KernelHandle thread(created.hThread);
-  job_ = killOnCloseJob();
-  if (job_ && !AssignProcessToJobObject(job_.get(), process_.get())) job_.reset();
-  ResumeThread(thread.get());
-
+  const std::string failure = process_.start(
+      commandLineOf(program, std::to_wstring(topLeft_.x) + L" " + std::to_wstring(topLeft_.y) +
+                                 L" " + std::to_wstring(size_) + arguments));
+  if (!failure.empty()) return "could not start " + program.string() + ": " + failure;
   if (!waitUntil([&] { return onScreen(); }, kStartLimit)) {
     return "the patches did not reach the screen";
   }
@@ -100,12 +68,7 @@ bool ColorPatches::onScreen() const {
 }
 
 void ColorPatches::close() {
-  if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
-    TerminateProcess(process_.get(), kTerminatedExitCode);
-    WaitForSingleObject(process_.get(), kExitWaitMs);
-  }
-  process_.reset();
-  job_.reset();
+  process_.terminate();
 }
 
 }  // namespace tintwell::e2e

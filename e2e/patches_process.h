@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "child_process.h"
 #include "screen.h"
-#include "win32/handles.h"
 
 namespace tintwell::e2e {
 
@@ -35,8 +35,7 @@ class ColorPatches {
   std::string start(const std::wstring& arguments);
   bool onScreen() const;
 
-  win32::KernelHandle job_;
-  win32::KernelHandle process_;
+  ChildProcess process_;
   POINT topLeft_{};
   int size_ = 0;
   bool checker_ = false;

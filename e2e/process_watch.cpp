@@ -2,6 +2,7 @@
 
 #include <psapi.h>
 
+#include "child_process.h"
 #include "environment.h"
 
 namespace tintwell::e2e {
@@ -32,11 +33,7 @@ std::optional<uint64_t> ProcessWatch::privateBytes() const {
 }
 
 std::optional<DWORD> ProcessWatch::exitCode() const {
-  DWORD code = 0;
-  if (!process_ || !GetExitCodeProcess(process_.get(), &code) || code == STILL_ACTIVE) {
-    return std::nullopt;
-  }
-  return code;
+  return exitCodeOf(process_.get());
 }
 
 bool answers(HWND window) {

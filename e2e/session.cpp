@@ -30,16 +30,14 @@ void TintwellSession::TearDown() {
 }
 
 void TintwellSession::launch() {
-  // The program reads it once, at its start; later starts go without it.
+  // The program reads them once, at its start; later starts go without them.
+  std::vector<EnvironmentVariable> environment;
   if (!traceFile_.empty()) {
     std::filesystem::create_directories(traceFile_.parent_path());
-    SetEnvironmentVariableW(L"TINTWELL_TRACE", traceFile_.c_str());
+    environment.push_back({L"TINTWELL_TRACE", traceFile_.wstring()});
   }
-  if (countObjects_) SetEnvironmentVariableW(L"TINTWELL_COUNT_OBJECTS", L"1");
-  const std::string failure = app_.start(programPath());
-  SetEnvironmentVariableW(L"TINTWELL_TRACE", nullptr);
-  SetEnvironmentVariableW(L"TINTWELL_COUNT_OBJECTS", nullptr);
-  ASSERT_EQ(failure, "") << programPath().string();
+  if (countObjects_) environment.push_back({L"TINTWELL_COUNT_OBJECTS", L"1"});
+  ASSERT_EQ(app_.start(programPath(), environment), "") << programPath().string();
 }
 
 std::string TintwellSession::lastTraceLines(size_t count) const {
