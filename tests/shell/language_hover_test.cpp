@@ -8,6 +8,7 @@
 #include "shell/language.h"
 #include "shell/layout.h"
 #include "shell/maker.h"
+#include "shell/pointer_routing_cases.h"
 
 namespace tintwell {
 namespace {
@@ -147,33 +148,11 @@ TEST(HomePage, AClickAsksTheShellForTheMakersPage) {
   EXPECT_EQ(window.form.iHover, 3);  // stays lit until the pointer moves away
 }
 
-// After start-up the pale flags lie hidden over the flags.
 TEST(PointerRouting, ThePointerGoesToTheTopmostVisibleLabelOrPictureOrElseToTheWindow) {
   HeadlessWindow window;
   window.start();
-  const Point english{window.picture(layout::Control::imgLangENG).left() + 1,
-                      window.picture(layout::Control::imgLangENG).top() + 1};
-  struct Row {
-    const char* name;
-    Point point;
-    bool paleFlagShown;
-    const char* expected;
-  };
-  const Row rows[] = {
-      {"flag under its hidden pale flag", english, false, "imgLangENG"},
-      {"pale flag shown over its flag", english, true, "imgLangENG_hl"},
-      {"white band: the shape takes no pointer", {200, 30}, false, "window"},
-      {"first line: lines take no pointer", {100, 70}, false, "window"},
-      {"home-page label", {420, 60}, false, "lblHomepage"},
-      {"hint label", {100, 405}, false, "lblTintwell"},
-      {"hint label past the client edge", {layout::kClientWidth, 405}, false, "window"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    window.picture(layout::Control::imgLangENG_hl).setVisible(row.paleFlagShown);
-    const layout::ControlDesign* hit = window.router.hitTest(row.point);
-    EXPECT_EQ(hit == nullptr ? "window" : std::string(hit->name), row.expected);
-  }
+  expectStartupPointerRouting(window.router, window.picture(layout::Control::imgLangENG),
+                              window.picture(layout::Control::imgLangENG_hl));
 }
 
 TEST(PointerRouting, AClickIsALeftPressAndReleaseOnTheSameControl) {
