@@ -6,6 +6,7 @@
 #include "shell/layout.h"
 #include "win32/controls.h"
 #include "win32/fonts.h"
+#include "win32/test_parent.h"
 #include "win32/text.h"
 
 namespace tintwell::win32 {
@@ -35,12 +36,6 @@ TEST(Win32Text, HandsPlainAddressesToTheAnsiFunctionsUnchanged) {
 // A pick-only list on a hidden parent.
 class ComboListTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
-  }
-  void TearDown() override { DestroyWindow(parent_); }
-
   std::wstring itemText(int index) const {
     const auto length = SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
@@ -51,14 +46,14 @@ class ComboListTest : public ::testing::Test {
   }
 
   FontCache fonts_;
-  HWND parent_ = nullptr;
+  TestParent parent_{200, 100};
   HWND combo_ = nullptr;
 };
 
 TEST_F(ComboListTest, KeepsItemsInTheOrderAddedAndSelectsByIndex) {
   const layout::ControlDesign& design = *layout::findControl(layout::Control::cmbQuality);
-  ComboList list(parent_, GetModuleHandleW(nullptr), design, fonts_.get(design.font, false));
-  combo_ = GetDlgItem(parent_, design.controlId);
+  ComboList list(parent_.get(), GetModuleHandleW(nullptr), design, fonts_.get(design.font, false));
+  combo_ = GetDlgItem(parent_.get(), design.controlId);
   EXPECT_EQ(list.listIndex(), -1) << "empty at creation";
   for (const char* item : {"Magas", "K\xC3\xB6zepes", "Alacsony"}) list.addItem(item);
   EXPECT_EQ(itemText(1), L"K\u00F6zepes");

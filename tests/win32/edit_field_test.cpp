@@ -6,8 +6,8 @@
 #include "shell/layout.h"
 #include "win32/edit_field.h"
 #include "win32/fonts.h"
+#include "win32/test_parent.h"
 #include "win32/text.h"
-#include "win32/window_procedure.h"
 
 namespace tintwell::win32 {
 namespace {
@@ -20,22 +20,13 @@ constexpr int kMaxLength = 3;
 class ChangeCounter final : public FieldEvents {
  public:
   ChangeCounter() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc =
-        &ownedWindowProc<ChangeCounter, &ChangeCounter::parent_, &ChangeCounter::onMessage>;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
-    CreateWindowExW(0, kClassName, L"", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr,
-                    windowClass.hInstance, this);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
     const layout::ControlDesign& design =
         *layout::findControl(layout::Control::txtInp, kFieldIndex);
-    field_ = std::make_unique<EditField>(parent_, windowClass.hInstance, design,
+    field_ = std::make_unique<EditField>(parent_.get(), instance, design,
                                          fonts_.get(design.font, false), *this);
-    edit_ = GetDlgItem(parent_, design.controlId);
+    edit_ = GetDlgItem(parent_.get(), design.controlId);
   }
-  ~ChangeCounter() { DestroyWindow(parent_); }
   ChangeCounter(const ChangeCounter&) = delete;
   ChangeCounter& operator=(const ChangeCounter&) = delete;
 
@@ -47,16 +38,6 @@ class ChangeCounter final : public FieldEvents {
   std::string textSeen;
 
  private:
-  static constexpr const wchar_t* kClassName = L"TintwellEditFieldTest";
-
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (field_ && message == WM_COMMAND && reinterpret_cast<HWND>(lParam) == edit_) {
-      field_->onCommand(HIWORD(wParam));
-      return 0;
-    }
-    return DefWindowProcW(parent_, message, wParam, lParam);
-  }
-
   void fieldChanged(int index) override {
     EXPECT_EQ(index, kFieldIndex);
     ++changes;
@@ -66,9 +47,11 @@ class ChangeCounter final : public FieldEvents {
   void fieldLostFocus(int /*index*/) override {}
 
   FontCache fonts_;
-  HWND parent_ = nullptr;
   HWND edit_ = nullptr;
   std::unique_ptr<EditField> field_;
+  TestParent parent_{200, 100, [this](HWND control, WORD code) {
+                       if (field_ && control == edit_) field_->onCommand(code);
+                     }};
 };
 
 TEST(Win32EditField, EveryWriteRaisesOneChangeBeforeItReturns) {

@@ -5,6 +5,7 @@
 
 #include "shell/layout.h"
 #include "win32/surface.h"
+#include "win32/test_parent.h"
 
 namespace tintwell::win32 {
 namespace {
@@ -23,18 +24,15 @@ class SurfaceTest : public ::testing::Test, public SurfaceEvents {
   void SetUp() override {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     SurfaceWindow::registerClass(instance);
-    parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, layout::kClientWidth,
-                              layout::kClientHeight, nullptr, nullptr, instance, nullptr);
     matrix_ =
         std::make_unique<SurfaceWindow>(*layout::findControl(layout::Control::imgMatrix), *this);
     swatch_ =
         std::make_unique<SurfaceWindow>(*layout::findControl(layout::Control::imgCurColor), *this);
-    matrix_->create(parent_, instance);
-    swatch_->create(parent_, instance);
+    matrix_->create(parent_.get(), instance);
+    swatch_->create(parent_.get(), instance);
   }
   void TearDown() override {
     if (GetCapture() != nullptr) ReleaseCapture();
-    DestroyWindow(parent_);
   }
 
   void surfaceMouse(const SurfaceWindow& surface, MouseAction action, int16_t button,
@@ -57,9 +55,9 @@ class SurfaceTest : public ::testing::Test, public SurfaceEvents {
   }
   bool captured() const { return GetCapture() == matrix_->handle(); }
 
-  HWND parent_ = nullptr;
   std::unique_ptr<SurfaceWindow> matrix_;
   std::unique_ptr<SurfaceWindow> swatch_;
+  TestParent parent_{layout::kClientWidth, layout::kClientHeight};
   std::vector<Event> events;
   struct Key {
     bool onMatrix;
