@@ -114,21 +114,20 @@ std::string TintwellProcess::start(const std::filesystem::path& program,
   if (!std::filesystem::exists(program)) return "no program at " + program.string();
   waitForPrefixUpdate();
   const std::string failure =
-      process_.start(commandLineOf(program), program.parent_path(), environment);
+      ChildProcess::start(commandLineOf(program), program.parent_path(), environment);
   if (!failure.empty()) return failure;
 
   const auto began = std::chrono::steady_clock::now();
-  const DWORD idleWait =
-      WaitForInputIdle(process_.handle(), static_cast<DWORD>(kStartLimit.count()));
-  WindowSearch search{process_.processId(), std::string(layout::kWindowClassName), nullptr};
+  const DWORD idleWait = WaitForInputIdle(handle(), static_cast<DWORD>(kStartLimit.count()));
+  WindowSearch search{processId(), std::string(layout::kWindowClassName), nullptr};
   auto deadline = began + kStartLimit;
-  auto cpuSeen = process_.processorTime();
+  auto cpuSeen = processorTime();
   for (;;) {
     EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found != nullptr || !running()) break;
     const auto now = std::chrono::steady_clock::now();
     if (now >= deadline) {
-      const auto cpu = process_.processorTime();
+      const auto cpu = processorTime();
       if (cpu == cpuSeen || now - began >= kLongestStartLimits * kStartLimit) break;
       cpuSeen = cpu;
       deadline = now + kStartGrace;
@@ -141,26 +140,18 @@ std::string TintwellProcess::start(const std::filesystem::path& program,
     const std::string failure =
         running() ? "the window did not appear in " + std::to_string(waited.count()) + " s"
                   : "the program ended before showing its window";
-    return failure + startSeen(process_, idleWait);
+    return failure + startSeen(*this, idleWait);
   }
   window_ = search.found;
   return {};
-}
-
-bool TintwellProcess::running() const {
-  return process_.running();
 }
 
 bool TintwellProcess::requestClose() const {
   return window_ != nullptr && PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
-bool TintwellProcess::waitForExit(std::chrono::milliseconds limit) const {
-  return process_.waitForExit(limit);
-}
-
 void TintwellProcess::terminate() {
-  process_.terminate();
+  ChildProcess::terminate();
   window_ = nullptr;
 }
 
@@ -171,7 +162,7 @@ HWND TintwellProcess::control(int controlId) const {
 HWND TintwellProcess::focus() const {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  return GetGUIThreadInfo(process_.threadId(), &info) ? info.hwndFocus : nullptr;
+  return GetGUIThreadInfo(threadId(), &info) ? info.hwndFocus : nullptr;
 }
 
 POINT TintwellProcess::toScreen(POINT client) const {

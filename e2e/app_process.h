@@ -13,22 +13,17 @@
 
 namespace tintwell::e2e {
 
-class TintwellProcess {
+// Killed with its owner: a process left running would outlive the test.
+class TintwellProcess : private ChildProcess {
  public:
-  TintwellProcess() = default;
-  TintwellProcess(const TintwellProcess&) = delete;
-  TintwellProcess& operator=(const TintwellProcess&) = delete;
-  // A process left running here would outlive the test; it is killed.
-  ~TintwellProcess() { terminate(); }
-
   // Starts the program and waits until its main window is shown. On failure
   // the reason is returned; on success an empty text.
   std::string start(const std::filesystem::path& program,
                     const std::vector<EnvironmentVariable>& environment = {});
-  bool running() const;
+  using ChildProcess::running;
+  using ChildProcess::waitForExit;
   // Asks the window to close, as its close box does.
   bool requestClose() const;
-  bool waitForExit(std::chrono::milliseconds limit) const;
   void terminate();
 
   HWND window() const { return window_; }
@@ -41,7 +36,6 @@ class TintwellProcess {
   RECT placeInClient(HWND child) const;
 
  private:
-  ChildProcess process_;
   HWND window_ = nullptr;
 };
 

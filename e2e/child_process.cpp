@@ -1,8 +1,5 @@
 #include "child_process.h"
 
-#include <cwchar>
-#include <memory>
-
 namespace tintwell::e2e {
 
 namespace {
@@ -23,58 +20,25 @@ win32::KernelHandle makeKillOnCloseJob() {
   return job;
 }
 
-bool setHere(const wchar_t* entry, const std::vector<EnvironmentVariable>& variables) {
-  for (const EnvironmentVariable& variable : variables) {
-    if (_wcsnicmp(entry, variable.name.c_str(), variable.name.size()) == 0 &&
-        entry[variable.name.size()] == L'=') {
-      return true;
-    }
-  }
-  return false;
-}
-
-// The harness's environment with the variables set over it, as the block
-// CreateProcess takes: each entry ended by a null, the block by one more.
-std::wstring environmentBlock(const std::vector<EnvironmentVariable>& variables) {
-  std::wstring block;
-  for (const EnvironmentVariable& variable : variables) {
-    block += variable.name + L"=" + variable.value;
-    block += L'\0';
-  }
-  const std::unique_ptr<wchar_t, decltype(&FreeEnvironmentStringsW)> inherited(
-      GetEnvironmentStringsW(), FreeEnvironmentStringsW);
-  for (const wchar_t* entry = inherited.get(); entry != nullptr && *entry != L'\0';
-       entry += std::wcslen(entry) + 1) {
-    if (setHere(entry, variables)) continue;
-    block += entry;
-    block += L'\0';
-  }
-  block += L'\0';
-  return block;
-}
-
 }  // namespace
 
 std::string ChildProcess::start(std::wstring commandLine, const std::filesystem::path& directory,
-                                const std::vector<EnvironmentVariable>& variables) {
+                                const std::vector<EnvironmentVariable>& environment) {
   terminate();
-  std::wstring environment;
-  DWORD flags = CREATE_SUSPENDED;
-  if (!variables.empty()) {
-    environment = environmentBlock(variables);
-    flags |= CREATE_UNICODE_ENVIRONMENT;
-  }
+  // The child inherits them; the harness keeps them no longer than that.
+  for (const auto& [name, value] : environment)
+    SetEnvironmentVariableW(name.c_str(), value.c_str());
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION created{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags,
-                      environment.empty() ? nullptr : environment.data(),
-                      directory.empty() ? nullptr : directory.c_str(), &startup, &created)) {
-    return "CreateProcess failed with error " + std::to_string(GetLastError());
-  }
+  const BOOL started =
+      CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                     nullptr, directory.empty() ? nullptr : directory.c_str(), &startup, &created);
+  const DWORD error = GetLastError();
+  for (const auto& [name, value] : environment) SetEnvironmentVariableW(name.c_str(), nullptr);
+  if (!started) return "CreateProcess failed with error " + std::to_string(error);
   process_ = win32::KernelHandle(created.hProcess);
   const win32::KernelHandle thread(created.hThread);
-  processId_ = created.dwProcessId;
   threadId_ = created.dwThreadId;
   // Joined while suspended, so that nothing it starts escapes the job.
   job_ = makeKillOnCloseJob();
@@ -115,7 +79,6 @@ void ChildProcess::terminate() {
   }
   process_.reset();
   job_.reset();
-  processId_ = 0;
   threadId_ = 0;
 }
 

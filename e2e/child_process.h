@@ -9,16 +9,15 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "win32/handles.h"
 
 namespace tintwell::e2e {
 
-struct EnvironmentVariable {
-  std::wstring name;
-  std::wstring value;
-};
+// A name and its value.
+using EnvironmentVariable = std::pair<std::wstring, std::wstring>;
 
 class ChildProcess {
  public:
@@ -28,7 +27,7 @@ class ChildProcess {
   ~ChildProcess() { terminate(); }
 
   // Ends a child still running, then starts the new one in the folder (empty:
-  // the harness's own) with the variables set over the harness's environment.
+  // the harness's own) with the harness's environment and the variables.
   // On failure the reason, else an empty text.
   std::string start(std::wstring commandLine, const std::filesystem::path& directory = {},
                     const std::vector<EnvironmentVariable>& environment = {});
@@ -40,13 +39,12 @@ class ChildProcess {
   void terminate();
 
   HANDLE handle() const { return process_.get(); }
-  DWORD processId() const { return processId_; }
+  DWORD processId() const { return GetProcessId(process_.get()); }
   DWORD threadId() const { return threadId_; }
 
  private:
   win32::KernelHandle job_;
   win32::KernelHandle process_;
-  DWORD processId_ = 0;
   DWORD threadId_ = 0;
 };
 
