@@ -1,17 +1,15 @@
 #include "win32/dpi.h"
 
-#include <array>
 #include <cstdlib>
 
 #include "shell/display_scale.h"
 #include "win32/handles.h"
+#include "win32/picture_scales.h"
 
 namespace tintwell::win32 {
 
 namespace {
 
-// The scales the pictures are drawn at, in per cent (tools/pictures).
-constexpr std::array<int, 7> kPictureScales = {100, 125, 150, 175, 200, 250, 300};
 constexpr int kPerCent = 100;
 
 template <typename Function>

@@ -14,8 +14,3 @@
 #define IDB_ARROW_RIGHT 206
 #define IDB_EYEDROPPER 207
 #define IDB_MAKER_LOGO 208
-
-// Each picture and the matrix pointer are drawn at several scales; a later
-// scale's resource is the 100 % one's ID plus its index times the step.
-#define IDB_SCALE_STEP 20
-#define IDC_SCALE_STEP 1

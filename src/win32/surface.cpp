@@ -6,6 +6,7 @@
 
 #include "win32/dpi.h"
 #include "win32/handles.h"
+#include "win32/picture_scales.h"
 #include "win32/platform.h"
 #include "win32/resource.h"
 #include "win32/text.h"
@@ -75,7 +76,7 @@ HWND SurfaceWindow::create(HWND parent, HINSTANCE instance) {
 
 void SurfaceWindow::loadPointer() {
   if (design_.pointer != layout::Pointer::ring) return;
-  const int id = IDC_MATRIX_POINTER + IDC_SCALE_STEP * pictureScaleIndex(scale_.dpi());
+  const int id = IDC_MATRIX_POINTER + kCursorScaleIdStep * pictureScaleIndex(scale_.dpi());
   // The drawing's own size: each scale's pointer is drawn at the size it needs.
   pointer_ = static_cast<HCURSOR>(
       LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_SHARED));

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "win32/dpi.h"
+#include "win32/picture_scales.h"
 #include "win32/resource.h"
 #include "win32/text.h"
 
@@ -182,7 +183,8 @@ WindowlessPicture::WindowlessPicture(WindowlessLayer& layer, const layout::Contr
 void WindowlessPicture::rescale() {
   const ArtResource* resource = resourceOf(design().art);
   if (resource == nullptr) return;
-  const int id = resource->resourceId + IDB_SCALE_STEP * pictureScaleIndex(layer().scale().dpi());
+  const int id =
+      resource->resourceId + kBitmapScaleIdStep * pictureScaleIndex(layer().scale().dpi());
   // Kept as drawn (a DIB): a bitmap like the screen's asks the system for the
   // display's depth at every paint that selects it.
   art_ = Bitmap(static_cast<HBITMAP>(LoadImageW(layer().instance(), MAKEINTRESOURCEW(id),

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the pictures of the main window and writes them into src/win32/res/,
-with pictures.rc, the resource script that lists them.
+with pictures.rc, the resource script that lists them, and picture_scales.h,
+the scales and ID steps for the adapter.
 
 Every picture is drawn at each display scale the program picks from, not
 stretched from the 100 % drawing: lines stay one scaled pixel wide and edges
@@ -22,8 +23,7 @@ BLACK = (0, 0, 0)
 FRAME_GREY = (128, 128, 128)
 ARROW_OUTLINE = (115, 115, 115)
 
-# Display scales in per cent, in the order of the resource IDs; the adapter
-# keeps the same list.
+# Display scales in per cent, in the order of the resource IDs.
 SCALES = (100, 125, 150, 175, 200, 250, 300)
 # Resource IDs: the 100 % picture's, plus this step for each later scale.
 SCALE_ID_STEP = 20
@@ -362,6 +362,24 @@ PICTURES = (  # file name, resource name, drawing at a scale
 )
 
 
+SCALES_HEADER = """#pragma once
+
+// Written by tools/pictures/make_pictures.py with pictures.rc: the scales the
+// pictures are drawn at, in per cent, in the order of their resources. A later
+// scale's resource is the 100 % one's ID plus its index times the step.
+
+#include <array>
+
+namespace tintwell::win32 {{
+
+inline constexpr std::array<int, {count}> kPictureScales = {{{scales}}};
+inline constexpr int kBitmapScaleIdStep = {bitmap_step};
+inline constexpr int kCursorScaleIdStep = {cursor_step};
+
+}}  // namespace tintwell::win32
+"""
+
+
 def file_name(stem, scale, extension):
     return f'{stem}.{extension}' if scale == 100 else f'{stem}_{scale}.{extension}'
 
@@ -398,6 +416,9 @@ def main():
 
     with open(os.path.join(out, '..', 'pictures.rc'), 'w') as f:
         f.write('\n'.join(script) + '\n')
+    with open(os.path.join(out, '..', 'picture_scales.h'), 'w') as f:
+        f.write(SCALES_HEADER.format(count=len(SCALES), scales=', '.join(map(str, SCALES)),
+                                     bitmap_step=SCALE_ID_STEP, cursor_step=CURSOR_ID_STEP))
 
 
 if __name__ == '__main__':
