@@ -55,8 +55,10 @@ double systemSeconds(HANDLE process) {
   return static_cast<double>(ticks(kernel) + ticks(user)) / kHundredNanosecondsPerSecond;
 }
 
+}  // namespace
+
 // Every thread's time on a CPU, the first figure of its schedstat.
-double hostSeconds(unsigned long hostProcessId) {
+double hostProcessSeconds(unsigned long hostProcessId) {
   std::error_code error;
   double nanoseconds = 0;
   const fs::path threads = kHostProcesses / std::to_wstring(hostProcessId) / L"task";
@@ -68,13 +70,11 @@ double hostSeconds(unsigned long hostProcessId) {
   return nanoseconds / kNanosecondsPerSecond;
 }
 
-}  // namespace
-
 ProcessCpu::ProcessCpu(HANDLE process, const std::filesystem::path& program)
     : process_(process), hostProcessId_(hostProcessOf(std::filesystem::absolute(program))) {}
 
 double ProcessCpu::seconds() const {
-  return fine() ? hostSeconds(hostProcessId_) : systemSeconds(process_);
+  return fine() ? hostProcessSeconds(hostProcessId_) : systemSeconds(process_);
 }
 
 }  // namespace tintwell::bench

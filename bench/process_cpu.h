@@ -26,4 +26,8 @@ class ProcessCpu {
   unsigned long hostProcessId_ = 0;
 };
 
+// CPU time of a process of the host itself (the X server, the Wine server),
+// by its host process ID; 0 where there is no host to ask.
+double hostProcessSeconds(unsigned long hostProcessId);
+
 }  // namespace tintwell::bench

@@ -26,7 +26,8 @@ HICON loadIcon(HINSTANCE instance, int size) {
 }
 
 // A test that drives the window names a file for its handler trace, and
-// asks for the object counts, in the program's environment.
+// asks for the object counts, and a benchmark one for the sampler's ticks,
+// in the program's environment.
 std::string environmentText(const wchar_t* name) {
   std::array<wchar_t, MAX_PATH> text{};
   const DWORD length = GetEnvironmentVariableW(name, text.data(), MAX_PATH);
@@ -39,6 +40,7 @@ std::string environmentText(const wchar_t* name) {
 MainWindow::MainWindow(HINSTANCE instance)
     : instance_(instance),
       trace_(environmentText(L"TINTWELL_TRACE")),
+      tickTimes_(environmentText(L"TINTWELL_TICK_TIMES")),
       objectCountMessage_(environmentText(L"TINTWELL_COUNT_OBJECTS").empty()
                               ? 0
                               : RegisterWindowMessageW(kCountObjectsMessage)),

@@ -15,6 +15,7 @@
 #include "shell/frm_color.h"
 #include "shell/handler_trace.h"
 #include "shell/pointer_router.h"
+#include "shell/tick_times.h"
 #include "win32/controls.h"
 #include "win32/edit_field.h"
 #include "win32/fonts.h"
@@ -123,6 +124,7 @@ class MainWindow final : public FormWindow,
   bool pumping_ = false;  // a doEvents is running further up the stack
   HWND lastFocus_ = nullptr;
   HandlerTrace trace_;
+  TickTimes tickTimes_;
   // Answered with the GDI and USER object counts when a test asked for them
   // at the start; else 0, a message never sent.
   UINT objectCountMessage_;

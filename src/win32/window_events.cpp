@@ -126,7 +126,8 @@ void MainWindow::optionClicked(int index) {
 
 // A tick that was queued before its timer was stopped is not delivered.
 void MainWindow::onTimer(UINT_PTR id) {
-  if (tmSampler_ && id == tmSampler_->id() && tmSampler_->enabled()) {
+  if (tmSampler_ && id == tmSampler_->id() && tmSampler_->enabled() && form_) {
+    const TickTimes::Tick tick(tickTimes_, form_->lCurColor);
     dispatch("tmSampler_Timer", [](frmColor& form) { form.tmSampler_Timer(); });
   } else if (tmrLang_ && id == tmrLang_->id() && tmrLang_->enabled()) {
     dispatch("tmrLang_Timer", [](frmColor& form) { form.tmrLang_Timer(); });

@@ -36,6 +36,18 @@ stop_wine_and_xvfb() {
   stop_xvfb
 }
 
+# The host process ID of the prefix's Wine server, found by the prefix it
+# was started for.
+wineserver_of_prefix() {
+  local pid
+  for pid in $(pgrep -x 'wineserver(64)?'); do
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+      echo "$pid"
+      return 0
+    fi
+  done
+}
+
 stop_wine() {
   wineserver -k </dev/null >/dev/null 2>&1
   wineserver -w </dev/null >/dev/null 2>&1

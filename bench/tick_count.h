@@ -1,8 +1,8 @@
 #pragma once
 
-// The bare reader's count of its reads, in memory it shares with the bench:
-// reporting a read costs the reader no system call, so the floor is only the
-// read.
+// A floor program's count of its timer's ticks, in memory it shares with the
+// bench: counting costs the floor no system call, so the floor is only its
+// tick.
 
 #include <windows.h>
 
@@ -10,10 +10,10 @@
 
 namespace tintwell::bench {
 
-class ReadCount {
+class TickCount {
  public:
-  enum class Side { reader, bench };
-  explicit ReadCount(Side side);
+  enum class Side { floor, bench };
+  explicit TickCount(Side side);
 
   bool shared() const { return count_ != nullptr; }
   void add() { InterlockedIncrement(count_); }
