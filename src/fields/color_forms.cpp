@@ -11,7 +11,6 @@ namespace tintwell {
 namespace {
 
 constexpr double kBothExtremesMax = 2 * kChannelMax;  // max + min of white
-constexpr int kNibble = 16;
 constexpr size_t kLongHexDigits = 6;
 constexpr size_t kShortHexDigits = 3;
 constexpr int kDecimalBase = 10;

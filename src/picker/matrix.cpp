@@ -26,12 +26,6 @@ void fillBlocks(PixelImage& image, int step) {
   }
 }
 
-int clampToSurface(int32_t value) {
-  if (value < 0) return 0;
-  if (value > kLastPixel) return kLastPixel;
-  return value;
-}
-
 void ringMarker(PixelImage& field, int32_t x, int32_t y) {
   const int centreX = clampToSurface(x);
   const int centreY = clampToSurface(y);

@@ -1,6 +1,5 @@
 #include "picker/picker_math.h"
 
-#include <algorithm>
 #include <array>
 
 #include "core/mod_color.h"
@@ -29,12 +28,6 @@ constexpr std::array<double, kSurfaceSide> kFractions = [] {
 double fractionOf(int pixel) {
   return pixel >= 0 && pixel < kSurfaceSide ? kFractions[static_cast<size_t>(pixel)]
                                             : pixel / kLastPosition;
-}
-
-float clampPosition(float position) {
-  if (!(position >= 0.0f)) return 0.0f;  // NaN too
-  if (position > kLastPositionSingle) return kLastPositionSingle;
-  return position;
 }
 
 int16_t channelFrom(double fraction) {
@@ -206,11 +199,11 @@ void setMatrixAxis(int16_t dimension, MatrixAxis axis, double fraction, ColorSta
 }
 
 double fractionFromLeft(float x) {
-  return clampPosition(x) / kLastPositionSingle;
+  return clampToSurface(x) / kLastPositionSingle;
 }
 
 double fractionFromBottom(float y) {
-  return 1.0 - static_cast<double>(clampPosition(y) / kLastPositionSingle);
+  return 1.0 - static_cast<double>(clampToSurface(y) / kLastPositionSingle);
 }
 
 void convertChannels(int16_t dimension, ColorState& color) {
@@ -218,7 +211,7 @@ void convertChannels(int16_t dimension, ColorState& color) {
 }
 
 int16_t clampedPosition(int position) {
-  return static_cast<int16_t>(std::clamp(position, 0, kLastPixel));
+  return static_cast<int16_t>(clampToSurface(position));
 }
 
 }  // namespace

@@ -20,6 +20,13 @@ struct MatrixPoint {
   int16_t y = 0;
 };
 
+// A position pulled onto a surface, into 0..kLastPixel; NaN goes to 0.
+template <typename Position>
+constexpr Position clampToSurface(Position position) {
+  if (!(position >= 0)) return 0;
+  return position > kLastPixel ? static_cast<Position>(kLastPixel) : position;
+}
+
 PackedColor stripRowColor(int16_t dimension, int row, const ColorState& color);
 int16_t stripPosition(int16_t dimension, const ColorState& color);
 // Sets the strip's dimension from a row in 0..kLastPixel.
