@@ -5,6 +5,7 @@
 #include "core/rounding.h"
 #include "core/vocabulary.h"
 #include "fields/field_texts.h"
+#include "fields/number_reading.h"
 
 namespace tintwell {
 
@@ -41,11 +42,6 @@ std::string upperCase(std::string text) {
   return text;
 }
 
-char lowerCaseOf(char character) {
-  if (character >= 'A' && character <= 'Z') return static_cast<char>(character - 'A' + 'a');
-  return character;
-}
-
 bool isBlank(char character) {
   return character == ' ' || character == '\t';
 }
@@ -54,21 +50,13 @@ bool isOuterBlank(char character) {
   return isBlank(character) || character == '\r' || character == '\n';
 }
 
-std::optional<int> hexDigit(char character) {
-  if (character >= '0' && character <= '9') return character - '0';
-  if (character >= 'a' && character <= 'f') return character - 'a' + kDecimalBase;
-  if (character >= 'A' && character <= 'F') return character - 'A' + kDecimalBase;
-  return std::nullopt;
-}
-
 std::optional<HexChannels> readHexDigits(std::string_view digits) {
   const bool shortForm = digits.size() == kShortHexDigits;
   if (!shortForm && digits.size() != kLongHexDigits) return std::nullopt;
   std::array<int, kLongHexDigits> nibbles{};
   for (size_t i = 0; i < kLongHexDigits; ++i) {
-    const std::optional<int> nibble = hexDigit(digits[shortForm ? i / 2 : i]);
-    if (!nibble) return std::nullopt;
-    nibbles.at(i) = *nibble;
+    nibbles.at(i) = digitValue(digits[shortForm ? i / 2 : i], kNibble);
+    if (nibbles.at(i) < 0) return std::nullopt;
   }
   return HexChannels{static_cast<int16_t>(kNibble * nibbles[0] + nibbles[1]),
                      static_cast<int16_t>(kNibble * nibbles[2] + nibbles[3]),
@@ -102,7 +90,7 @@ class RgbReader {
     skipBlanks();
     if (text_.size() < lowerCase.size()) return false;
     for (size_t i = 0; i < lowerCase.size(); ++i) {
-      if (lowerCaseOf(text_[i]) != lowerCase[i]) return false;
+      if (toLower(text_[i]) != lowerCase[i]) return false;
     }
     text_.remove_prefix(lowerCase.size());
     return true;

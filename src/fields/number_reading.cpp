@@ -30,23 +30,6 @@ bool isDecimalDigit(char character) {
   return character >= '0' && character <= '9';
 }
 
-char toLower(char character) {
-  return (character >= 'A' && character <= 'Z') ? static_cast<char>(character - 'A' + 'a')
-                                                : character;
-}
-
-// The digit's value in base, or -1 when it is not a digit of that base.
-int digitValue(char character, int base) {
-  const char lower = toLower(character);
-  int value = -1;
-  if (isDecimalDigit(lower)) {
-    value = lower - '0';
-  } else if (lower >= 'a' && lower <= 'z') {
-    value = lower - 'a' + kLetterDigitOffset;
-  }
-  return value < base ? value : -1;
-}
-
 // Reads the text left to right, stepping over blanks wherever they stand.
 class Cursor {
  public:
@@ -150,6 +133,22 @@ double readDecimal(Cursor& cursor) {
 }
 
 }  // namespace
+
+char toLower(char character) {
+  return (character >= 'A' && character <= 'Z') ? static_cast<char>(character - 'A' + 'a')
+                                                : character;
+}
+
+int digitValue(char character, int base) {
+  const char lower = toLower(character);
+  int value = -1;
+  if (isDecimalDigit(lower)) {
+    value = lower - '0';
+  } else if (lower >= 'a' && lower <= 'z') {
+    value = lower - 'a' + kLetterDigitOffset;
+  }
+  return value < base ? value : -1;
+}
 
 double readNumber(const std::string& text) {
   Cursor cursor(text);
