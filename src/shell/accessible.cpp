@@ -121,7 +121,8 @@ constexpr std::array kAccessible{
                                      "\u00e9s alja"}},
     AccessibleDesign{.id = Control::imgCurColor,
                      .role = Role::graphic,
-                     .name = {"Current color", "Aktu\u00e1lis sz\u00edn"}},
+                     .name = {"Current color", "Aktu\u00e1lis sz\u00edn"},
+                     .defaultAction = {"Copy", "M\u00e1sol\u00e1s"}},
     AccessibleDesign{.id = Control::imgLangENG,
                      .role = Role::pushButton,
                      .name = {"English", "English"},
@@ -178,6 +179,15 @@ const AccessibleDesign* findAccessible(Control id, int index) {
   return found == kAccessible.end() ? nullptr : &*found;
 }
 
+std::span<const AccessibleDesign> exposedControls() {
+  return kAccessible;
+}
+
+bool isWindowless(const AccessibleDesign& design) {
+  const layout::ControlDesign* control = layout::findControl(design.id, design.index);
+  return control == nullptr || !layout::isWindowed(control->kind);
+}
+
 std::string_view textIn(const LanguageCaptions& texts, int32_t language) {
   return language != kLanguageHungarian ? texts.english : texts.hungarian;
 }
@@ -220,6 +230,50 @@ std::string swatchValue(const ColorState& color) {
   std::string value = "#";
   value += fieldText(kHexField, asRefreshed(color));
   return value;
+}
+
+Facts factsOf(const AccessibleDesign& design, const ColorState& color, int16_t dimension,
+              int32_t language, const Shown& shown) {
+  Facts facts{.role = design.role,
+              .name = design.nameSource == NameSource::shownCaption
+                          ? shown.text
+                          : accessibleName(design, dimension, language),
+              .value = {},
+              .description = std::string(textIn(design.description, language)),
+              .defaultAction = std::string(textIn(design.defaultAction, language)),
+              .checked = shown.checked};
+  switch (design.id) {
+    case Control::txtInp:
+    case Control::cmbQuality:
+      facts.value = shown.text;
+      break;
+    case Control::imgMatrix:
+      facts.value = matrixValue(color, dimension, language);
+      break;
+    case Control::imgVertical:
+      facts.value = stripValue(color, dimension);
+      break;
+    case Control::imgCurColor:
+      facts.value = swatchValue(color);
+      break;
+    default:
+      break;
+  }
+  return facts;
+}
+
+std::vector<ChangeOf> changesBetween(std::span<const Facts> before, std::span<const Facts> after) {
+  std::vector<ChangeOf> changes;
+  const size_t count = std::min(before.size(), after.size());
+  for (size_t control = 0; control < count; ++control) {
+    const Facts& was = before[control];
+    const Facts& is = after[control];
+    if (was.name != is.name) changes.push_back({control, Change::name});
+    if (was.value != is.value && is.role != Role::text) changes.push_back({control, Change::value});
+    if (was.description != is.description) changes.push_back({control, Change::description});
+    if (was.checked != is.checked) changes.push_back({control, Change::state});
+  }
+  return changes;
 }
 
 }  // namespace tintwell::accessible

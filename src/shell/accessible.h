@@ -6,8 +6,10 @@
 // built from the colour state as the fields would show it after a refresh.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/color_state.h"
 #include "shell/layout.h"
@@ -45,6 +47,10 @@ struct AccessibleDesign {
 
 // The row of a control that is exposed; nullptr for the decorations.
 const AccessibleDesign* findAccessible(layout::Control id, int index = layout::kNoGroupIndex);
+// Every exposed control: the windowed ones, then the windowless ones in the
+// order the window's own object lists them.
+std::span<const AccessibleDesign> exposedControls();
+bool isWindowless(const AccessibleDesign& design);
 
 // A text of a row in a language code (0 Hungarian, anything else English).
 std::string_view textIn(const layout::LanguageCaptions& texts, int32_t language);
@@ -60,5 +66,37 @@ std::string matrixValue(const ColorState& color, int16_t dimension, int32_t lang
 std::string stripValue(const ColorState& color, int16_t dimension);
 // "#ff0000".
 std::string swatchValue(const ColorState& color);
+
+// What the window shows of a control that a reader reads as it stands: a
+// field's or the list's text, a caption, an option's check.
+struct Shown {
+  std::string text;
+  bool checked = false;
+};
+
+// What a screen reader reads of one control now.
+struct Facts {
+  Role role = Role::staticText;
+  std::string name;
+  std::string value;
+  std::string description;
+  std::string defaultAction;
+  bool checked = false;
+  bool operator==(const Facts&) const = default;
+};
+
+Facts factsOf(const AccessibleDesign& design, const ColorState& color, int16_t dimension,
+              int32_t language, const Shown& shown);
+
+enum class Change { name, value, description, state };
+struct ChangeOf {
+  size_t control;  // index into the readings
+  Change change;
+  bool operator==(const ChangeOf&) const = default;
+};
+
+// What a reader is told between two readings of the same controls, in their
+// order. A value field announces its own text, so its value is left out.
+std::vector<ChangeOf> changesBetween(std::span<const Facts> before, std::span<const Facts> after);
 
 }  // namespace tintwell::accessible

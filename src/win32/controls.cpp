@@ -77,6 +77,19 @@ void ComboList::addItem(const std::string& item) {
   SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
+std::string ComboList::selectedText() const {
+  const LRESULT index = SendMessageW(combo_, CB_GETCURSEL, 0, 0);
+  if (index == CB_ERR) return {};
+  const LRESULT length = SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == CB_ERR) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const LRESULT copied = SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                      reinterpret_cast<LPARAM>(text.data()));
+  if (copied == CB_ERR) return {};
+  text.resize(static_cast<size_t>(copied));
+  return toUtf8(text);
+}
+
 int ComboList::listIndex() const {
   return static_cast<int>(SendMessageW(combo_, CB_GETCURSEL, 0, 0));
 }

@@ -33,6 +33,9 @@ class ComboList final : public DropDownList {
   // Lays the list out for a display's scale: the closed list keeps its
   // designed height scaled.
   void place(const DisplayScale& scale, FontCache& fonts);
+  HWND handle() const { return combo_; }
+  // The selected entry as the list shows it; empty when none is.
+  std::string selectedText() const;
 
   void clear() override;
   void addItem(const std::string& item) override;

@@ -38,6 +38,7 @@ class EditField final : public TextField {
   void place(const DisplayScale& scale, FontCache& fonts);
   // Whether the text changed since last asked: the field then has a paint pending.
   bool takeRepaintPending() { return std::exchange(repaintPending_, false); }
+  HWND handle() const { return edit_; }
 
   std::string text() const override;
   void setText(const std::string& text) override;

@@ -128,6 +128,40 @@ using KernelHandle = UniqueHandle<HANDLE, CloseHandle>;
 using RegistryKeyHandle = UniqueHandle<HKEY, RegCloseKey>;
 using Library = UniqueHandle<HMODULE, FreeLibrary>;
 
+// One reference to a COM object, given back when it goes.
+template <typename Interface>
+class ComPointer {
+ public:
+  ComPointer() = default;
+  explicit ComPointer(Interface* object) : object_(object) {}
+  ~ComPointer() { reset(); }
+  ComPointer(ComPointer&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
+  ComPointer& operator=(ComPointer&& other) noexcept {
+    if (this != &other) {
+      reset();
+      object_ = std::exchange(other.object_, nullptr);
+    }
+    return *this;
+  }
+  ComPointer(const ComPointer&) = delete;
+  ComPointer& operator=(const ComPointer&) = delete;
+
+  Interface* get() const { return object_; }
+  Interface* operator->() const { return object_; }
+  explicit operator bool() const { return object_ != nullptr; }
+  // Where a function that hands a new reference out puts it.
+  Interface** receive() {
+    reset();
+    return &object_;
+  }
+  void reset() {
+    if (object_ != nullptr) std::exchange(object_, nullptr)->Release();
+  }
+
+ private:
+  Interface* object_ = nullptr;
+};
+
 // An object selected into a device context; the previous one is put back.
 class SelectedObject : public LiveCounter<SelectedObject> {
  public:

@@ -48,6 +48,7 @@ MainWindow::MainWindow(HINSTANCE instance)
 
 // The children hold the fonts, so the window goes before the members do.
 MainWindow::~MainWindow() {
+  accessibility_.detach();
   ended_ = true;
   if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
 }
@@ -61,6 +62,7 @@ bool MainWindow::open(int showCommand) {
   connectForm();
   form_->Form_Load();
   if (ended_) return true;
+  accessibility_.update(window_);
   ShowWindow(window_, showCommand);
   UpdateWindow(window_);
   SetFocus(imgMatrix_->handle());
@@ -112,6 +114,15 @@ void MainWindow::createChildren() {
 
 void MainWindow::createChild(const layout::ControlDesign& design) {
   const HFONT font = fonts_.get(design.font, false);
+  createControlOf(design, font);
+  const accessible::AccessibleDesign* exposed = accessible::findAccessible(design.id, design.index);
+  // A surface answers from its own window procedure.
+  if (exposed != nullptr && design.kind != layout::ControlKind::surface) {
+    accessibility_.watch(windowOf(*exposed), *exposed);
+  }
+}
+
+void MainWindow::createControlOf(const layout::ControlDesign& design, HFONT font) {
   switch (design.kind) {
     case layout::ControlKind::surface: {
       std::unique_ptr<SurfaceWindow>& surface = design.id == layout::Control::imgMatrix ? imgMatrix_

@@ -22,6 +22,7 @@
 #include "win32/option_group.h"
 #include "win32/platform.h"
 #include "win32/surface.h"
+#include "win32/window_accessibility.h"
 #include "win32/windowless.h"
 
 namespace tintwell::win32 {
@@ -29,7 +30,8 @@ namespace tintwell::win32 {
 class MainWindow final : public FormWindow,
                          private FieldEvents,
                          private OptionEvents,
-                         private SurfaceEvents {
+                         private SurfaceEvents,
+                         private AccessibleControls {
  public:
   explicit MainWindow(HINSTANCE instance);
   ~MainWindow() override;
@@ -58,6 +60,7 @@ class MainWindow final : public FormWindow,
   bool createWindow();
   void createChildren();
   void createChild(const layout::ControlDesign& design);
+  void createControlOf(const layout::ControlDesign& design, HFONT font);
   void connectForm();
   // Lays the window out for a display's DPI: size, controls, fonts and
   // pictures; everything else (colour, texts, focus, a sampling run) stays.
@@ -80,17 +83,22 @@ class MainWindow final : public FormWindow,
   void paint(HDC target, const RECT& area) const;
 
   // Runs a handler of frmColor unless the run has ended or not yet begun. A
-  // handler that throws loses its one event; the program goes on.
+  // handler that throws loses its one event; the program goes on. Screen
+  // readers hear what changed once the outermost handler is done.
   template <typename Handler>
   void dispatch(const char* name, Handler handler, int first = HandlerTrace::kNoDetail,
                 int second = HandlerTrace::kNoDetail) {
     if (!form_ || ended_) return;
-    const HandlerTrace::Call call(trace_, name, first, second);
-    try {
-      handler(*form_);
-    } catch (const std::exception& error) {
-      OutputDebugStringA(error.what());
+    ++handlerDepth_;
+    {
+      const HandlerTrace::Call call(trace_, name, first, second);
+      try {
+        handler(*form_);
+      } catch (const std::exception& error) {
+        OutputDebugStringA(error.what());
+      }
     }
+    if (--handlerDepth_ == 0) accessibility_.update(window_);
   }
 
   // Runs the handler the pointer router chose, if any.
@@ -111,6 +119,22 @@ class MainWindow final : public FormWindow,
   bool routeSurfaceKey(const SurfaceWindow& surface, WPARAM key);
   void surfaceContextMenu(const SurfaceWindow& surface, LPARAM position) override;
   bool keyboardCuesShown() const override { return keyboardCues_; }
+  std::optional<LRESULT> surfaceObject(const SurfaceWindow& surface, WPARAM wParam,
+                                       LPARAM lParam) override {
+    return accessibility_.answer(surface.handle(), accessible::findAccessible(surface.design().id),
+                                 wParam, lParam);
+  }
+
+  // AccessibleControls (accessible_controls.cpp).
+  std::optional<accessible::Facts> factsOf(
+      const accessible::AccessibleDesign& design) const override;
+  HWND windowOf(const accessible::AccessibleDesign& design) const override;
+  RECT screenPlaceOf(const accessible::AccessibleDesign& design) const override;
+  void doDefaultAction(const accessible::AccessibleDesign& design) override;
+  // A reader's default action, posted as the index of its control among the
+  // exposed ones: it runs between events, never inside another handler.
+  static constexpr UINT kDefaultActionMessage = WM_APP + 1;
+  void onDefaultAction(WPARAM control);
 
   // The swatch's menu of the colour's forms (swatch_events.cpp).
   void swatchMouse(MouseAction action, int16_t button, float x, float y);
@@ -118,6 +142,9 @@ class MainWindow final : public FormWindow,
   void openSwatchMenuAtSwatch();
 
   HINSTANCE instance_;
+  // Outlives the controls: objects a reader holds are let go last.
+  WindowAccessibility accessibility_{static_cast<AccessibleControls&>(*this)};
+  int handlerDepth_ = 0;
   HWND window_ = nullptr;
   DisplayScale scale_{kDesignDpi};
   bool ended_ = false;

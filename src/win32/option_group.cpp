@@ -26,6 +26,10 @@ void OptionGroup::place(const DisplayScale& scale, FontCache& fonts) {
   }
 }
 
+bool OptionGroup::checked(int index) const {
+  return SendMessageW(member(index), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
 void OptionGroup::onCommand(int index, int code) {
   if (code != BN_CLICKED) return;
   select(index);

@@ -32,6 +32,8 @@ class OptionGroup {
   void onCommand(int index, int code);
   // Lays the group out for a display's scale.
   void place(const DisplayScale& scale, FontCache& fonts);
+  HWND member(int index) const { return options_.at(static_cast<size_t>(index)); }
+  bool checked(int index) const;
 
  private:
   void select(int index);

@@ -191,6 +191,11 @@ LRESULT SurfaceWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
       refresh();  // the focus cue comes and goes with the focus
       break;
+    case WM_GETOBJECT: {
+      const std::optional<LRESULT> object = events_.surfaceObject(*this, wParam, lParam);
+      if (object) return *object;
+      break;
+    }
     case WM_GETDLGCODE:
       // The dialog navigation leaves the arrows to a surface that takes keys;
       // Tab still moves on.

@@ -37,6 +37,9 @@ class SurfaceEvents {
   // Whether the window has been worked from the keyboard yet: focus cues
   // show only from then on.
   virtual bool keyboardCuesShown() const = 0;
+  // The answer to a reader's WM_GETOBJECT; nullopt leaves it to the system.
+  virtual std::optional<LRESULT> surfaceObject(const SurfaceWindow& surface, WPARAM wParam,
+                                               LPARAM lParam) = 0;
 
  protected:
   ~SurfaceEvents() = default;

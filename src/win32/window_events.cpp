@@ -75,6 +75,14 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Logging off closes no window by WM_CLOSE; the setting is saved all the same.
       if (wParam) onClose();
       return 0;
+    case WM_GETOBJECT: {
+      const std::optional<LRESULT> object = accessibility_.answer(window_, nullptr, wParam, lParam);
+      if (object) return *object;
+      break;
+    }
+    case kDefaultActionMessage:
+      onDefaultAction(wParam);
+      return 0;
     case WM_DESTROY:
       window_ = nullptr;
       PostQuitMessage(0);
@@ -97,6 +105,8 @@ void MainWindow::onCommand(int id, int code) {
     if (field != nullptr) field->onCommand(code);
   } else if (inRange(id, layout::kOptDimIdBase, kDimensionCount)) {
     optDim_.onCommand(id - layout::kOptDimIdBase, code);
+  } else if (id == layout::kCmbQualityId && code == CBN_SELCHANGE) {
+    accessibility_.update(window_);  // the list's value, which no handler sees
   }
 }
 

@@ -116,6 +116,7 @@ class WindowlessLayer final : public ControlPlaces, public WindowlessControls {
 
   WindowlessLabel& label(layout::Control id) override;
   WindowlessPicture& picture(layout::Control id) override;
+  const WindowlessControl& control(layout::Control id) const { return find(id); }
 
   // Paints the controls that reach into the area (the window's pixels),
   // back to front.

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "shell/mod_rigbox_common.h"
 
@@ -53,7 +55,7 @@ const NameRow kNames[] = {
     {"quality list", Control::cmbQuality, kNoGroupIndex, kHue, Role::comboBox, "Render quality",
      "Rajzolási minőség"},
     {"swatch", Control::imgCurColor, kNoGroupIndex, kHue, Role::graphic, "Current color",
-     "Aktuális szín"},
+     "Aktuális szín", "", "", "Copy", "Másolás"},
     {"English flag", Control::imgLangENG, kNoGroupIndex, kHue, Role::pushButton, "English",
      "English", "", "", "Press", "Megnyomás"},
     {"Hungarian flag", Control::imgLangHUN, kNoGroupIndex, kHue, Role::pushButton, "Magyar",
@@ -164,6 +166,89 @@ TEST(Accessible, ValuesFollowTheColourAsTheFieldsWouldShowIt) {
     EXPECT_EQ(matrixValue(row.color, row.dimension, row.language), row.matrix);
     EXPECT_EQ(stripValue(row.color, row.dimension), row.strip);
     EXPECT_EQ(swatchValue(row.color), row.swatch);
+  }
+}
+
+// One reading of a few controls as the window would take it.
+struct Moment {
+  ColorState color;
+  int16_t dimension;
+  int32_t language;
+  const char* typedHue;
+  const char* qualityCaption;
+};
+
+std::vector<Facts> readingAt(const Moment& moment) {
+  const std::pair<const AccessibleDesign*, Shown> controls[] = {
+      {findAccessible(Control::txtInp, 0), {moment.typedHue}},
+      {findAccessible(Control::optDim, 0), {"", moment.dimension == kHue}},
+      {findAccessible(Control::optDim, 1), {"", moment.dimension == kSaturation}},
+      {findAccessible(Control::imgMatrix), {}},
+      {findAccessible(Control::imgVertical), {}},
+      {findAccessible(Control::imgCurColor), {}},
+      {findAccessible(Control::lblQuality), {moment.qualityCaption}},
+  };
+  std::vector<Facts> reading;
+  for (const auto& [design, shown] : controls) {
+    reading.push_back(factsOf(*design, moment.color, moment.dimension, moment.language, shown));
+  }
+  return reading;
+}
+
+constexpr size_t kHueField = 0;
+constexpr size_t kHueOption = 1;
+constexpr size_t kSaturationOption = 2;
+constexpr size_t kMatrix = 3;
+constexpr size_t kStrip = 4;
+constexpr size_t kSwatch = 5;
+constexpr size_t kQualityLabel = 6;
+
+struct ChangeRow {
+  const char* label;
+  Moment after;
+  std::vector<ChangeOf> changes;
+};
+
+const Moment kRed{hsv(360, 1, 1), kHue, kLanguageEnglish, "360", "Render quality:"};
+
+TEST(Accessible, AReaderHearsWhatChangedOnceAndNothingElse) {
+  const ChangeRow rows[] = {
+      {"a tick over the same colour", kRed, {}},
+      {"a half-typed hue: the field tells of its own text",
+       {hsv(360, 1, 1), kHue, kLanguageEnglish, "36", "Render quality:"},
+       {}},
+      {"a new colour",
+       {hsv(200, 1, 1), kHue, kLanguageEnglish, "200", "Render quality:"},
+       {{kStrip, Change::value}, {kSwatch, Change::value}}},
+      {"a new brightness",
+       {hsv(360, 1, 0.5), kHue, kLanguageEnglish, "360", "Render quality:"},
+       {{kMatrix, Change::value}, {kSwatch, Change::value}}},
+      {"a new dimension",
+       {hsv(360, 1, 1), kSaturation, kLanguageEnglish, "360", "Render quality:"},
+       {{kHueOption, Change::state},
+        {kSaturationOption, Change::state},
+        {kMatrix, Change::name},
+        {kMatrix, Change::value},
+        {kStrip, Change::name},
+        {kStrip, Change::value}}},
+      {"a language switch",
+       {hsv(360, 1, 1), kHue, kLanguageHungarian, "360", "Rajzolási minőség:"},
+       {{kHueField, Change::name},
+        {kHueField, Change::description},
+        {kHueOption, Change::name},
+        {kSaturationOption, Change::name},
+        {kMatrix, Change::name},
+        {kMatrix, Change::value},
+        {kMatrix, Change::description},
+        {kStrip, Change::name},
+        {kStrip, Change::description},
+        {kSwatch, Change::name},
+        {kQualityLabel, Change::name}}},
+  };
+  const std::vector<Facts> before = readingAt(kRed);
+  for (const ChangeRow& row : rows) {
+    SCOPED_TRACE(row.label);
+    EXPECT_EQ(changesBetween(before, readingAt(row.after)), row.changes);
   }
 }
 

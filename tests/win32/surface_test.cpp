@@ -48,6 +48,9 @@ class SurfaceTest : public ::testing::Test, public SurfaceEvents {
     return true;
   }
   bool keyboardCuesShown() const override { return false; }
+  std::optional<LRESULT> surfaceObject(const SurfaceWindow&, WPARAM, LPARAM) override {
+    return std::nullopt;
+  }
 
   void send(UINT message, WPARAM keys, int x, int y) {
     const LPARAM position = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
