@@ -13,7 +13,8 @@ TINTWELL_PATCH_SIZE=64
 
 # The most common count of requests in a tick that read the screen (it asks
 # for the pointer), for the thread that last created a window of the class
-# by line to, among the log's lines from+1 to to.
+# by line to, among the log's lines from+1 to to; nothing when no count was
+# seen in a few ticks, as when the keys never reached the window.
 round_trips_of_class() {
   local log=$1 windowClass=$2 from=$3 to=$4
   awk -v class="class=L\"$windowClass\"" -v from="$from" -v to="$to" '
@@ -31,7 +32,7 @@ round_trips_of_class() {
     /: set_cursor\( / { reading = 1 }
     END {
       for (count in ticks) if (ticks[count] > best) { best = ticks[count]; most = count }
-      print most
+      if (best >= 5) print most
     }
   ' "$log" "$log"
 }
@@ -47,7 +48,8 @@ run_windows() {
 hold_shift_over() {
   local x=$1 y=$2 title=$3 window
   window=$(xdotool search --name "^$title\$" | head -1)
-  [ -n "$window" ] && xdotool windowactivate "$window" 2>/dev/null
+  # Waited for, but not for ever: the keys must reach the window.
+  [ -n "$window" ] && timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null
   xdotool mousemove "$x" "$y"
   sleep 0.5
   xdotool keydown shift
