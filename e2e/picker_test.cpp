@@ -365,6 +365,9 @@ TEST_F(PickerTest, RenderQualityTakesEffectAtTheNextRedraw) {
 // Keys from the real keyboard on both surfaces, against the twin given the
 // same keys. Clicks alone show no focus cue; from the first key on, the
 // surface with the focus shows it, and Tab takes it along.
+// Long enough for a key that acted to show in the fields.
+constexpr std::chrono::milliseconds kKeyWouldHaveActed{300};
+
 TEST_F(PickerTest, KeysWorkBothSurfacesAndTheFocusCueFollowsTheKeyboard) {
   const POINT press = onScreen(drawingArea(layout::Control::imgMatrix), {100, 60});
   matrixEvent(kLeft, press, kLeft.down);
@@ -397,6 +400,18 @@ TEST_F(PickerTest, KeysWorkBothSurfacesAndTheFocusCueFollowsTheKeyboard) {
     EXPECT_TRUE(fieldsRead(twin_.fieldTexts()));
     EXPECT_TRUE(showsTwinSurfaces(waitForTwinPicture(step.surface), step.surface));
   }
+
+  // While the button holds a drag, an arrow is the drag's business: the
+  // point stays where the press put it.
+  const POINT held = onScreen(drawingArea(layout::Control::imgMatrix), {30, 200});
+  matrixEvent(kLeft, held, kLeft.down);
+  ASSERT_FALSE(HasFatalFailure());
+  EXPECT_TRUE(fieldsRead(twin_.fieldTexts()));
+  pressKey(VK_LEFT);
+  Sleep(static_cast<DWORD>(kKeyWouldHaveActed.count()));
+  twin_.keyUp(VK_LEFT);
+  EXPECT_TRUE(fieldsRead(twin_.fieldTexts()));
+  matrixEvent(kLeft, held, kLeft.up);
 }
 
 }  // namespace

@@ -82,9 +82,6 @@ const ReadRow kRead[] = {
     {Control::Label1, -1, ROLE_SYSTEM_STATICTEXT, "BGR", "BGR"},
 };
 
-// Between the title and the flags, nothing but the band's white.
-constexpr POINT kOnTheWhiteBand{200, 20};
-
 std::string nameIn(const ReadRow& row, bool hungarian) {
   if (row.id == Control::lblVersion) return versionText();
   return hungarian ? row.hungarian : row.english;

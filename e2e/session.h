@@ -21,6 +21,10 @@ namespace tintwell::e2e {
 
 using FieldTexts = std::array<std::string, kFieldCount>;
 
+// A client point between the title and the flags, nothing but the band's
+// white: a sample there is white at every scale.
+inline constexpr POINT kOnTheWhiteBand{200, 20};
+
 class TintwellSession : public ::testing::Test {
  protected:
   // Puts the user's own settings aside and clears them, as on a machine that
