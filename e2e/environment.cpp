@@ -13,8 +13,6 @@ namespace tintwell::e2e {
 
 namespace {
 
-constexpr std::chrono::milliseconds kPollInterval{20};
-
 std::filesystem::path ownDirectory() {
   std::array<wchar_t, MAX_PATH> buffer{};
   const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), buffer.size());
@@ -64,11 +62,12 @@ std::filesystem::path windowsPath(std::string_view path) {
   return converted;
 }
 
-bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit,
+               std::chrono::milliseconds poll) {
   const auto deadline = std::chrono::steady_clock::now() + limit;
   while (!condition()) {
     if (std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(kPollInterval);
+    std::this_thread::sleep_for(poll);
   }
   return true;
 }

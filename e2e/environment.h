@@ -29,6 +29,7 @@ std::filesystem::path browserLog();
 std::filesystem::path windowsPath(std::string_view path);
 
 // Polls until the condition holds; false when the limit passed first.
-bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit);
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit,
+               std::chrono::milliseconds poll = std::chrono::milliseconds(20));
 
 }  // namespace tintwell::e2e

@@ -40,17 +40,9 @@ constexpr std::array<Flag, 2> kFlags{{{{424, 14}, "Magas"}, {{400, 14}, "High"}}
 // On the white band, left of the flags: no label or picture there.
 constexpr POINT kBareHeader{300, 14};
 
-// The harness's wait looks every 20 ms; a soak step takes a few, so this
-// one looks more often.
-bool pollUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
-  constexpr std::chrono::milliseconds kPollInterval{2};
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(kPollInterval);
-  }
-  return true;
-}
+// The harness's wait looks every 20 ms; a soak step takes a few, so its
+// waits look more often.
+constexpr std::chrono::milliseconds kStepPoll{2};
 
 UINT_PTR samplerTimerId() {
   return static_cast<UINT_PTR>(layout::timerDesign(layout::Timer::tmSampler).timerId);
@@ -105,16 +97,18 @@ bool SoakDriver::matrixDrags(int count) const {
         if (!movePointer(inMatrix(between))) return false;
       }
       if (last) {
-        ended = pollUntil(
+        ended = waitUntil(
             [&] {
               return fieldReads(app_, kSaturationField, to.saturation) &&
                      fieldReads(app_, kBrightnessField, to.brightness);
             },
-            kStepLimit);
+            kStepLimit, kStepPoll);
       }
       button.release();
       pressKey(VK_TAB);
-      if (!pollUntil([&] { return app_.focus() == strip; }, kReactionLimit)) return false;
+      if (!waitUntil([&] { return app_.focus() == strip; }, kReactionLimit, kStepPoll)) {
+        return false;
+      }
       std::this_thread::sleep_for(kUnwindPause);
     }
     if (!ended) return false;
@@ -142,7 +136,7 @@ bool SoakDriver::languageSwitches(int count) const {
       if (!movePointer(app_.toScreen(flag.inClient))) return false;
       HeldButton button;
       button.release();
-      done = pollUntil(switched, kStepLimit);
+      done = waitUntil(switched, kStepLimit, kStepPoll);
     }
     if (!done) return false;
   }

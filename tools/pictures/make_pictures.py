@@ -364,9 +364,8 @@ PICTURES = (  # file name, resource name, drawing at a scale
 
 SCALES_HEADER = """#pragma once
 
-// Written by tools/pictures/make_pictures.py with pictures.rc: the scales the
-// pictures are drawn at, in per cent, in the order of their resources. A later
-// scale's resource is the 100 % one's ID plus its index times the step.
+// Written by tools/pictures/make_pictures.py with pictures.rc: the scales in
+// per cent. A scale's resource is the 100 % one's ID plus its index times the step.
 
 #include <array>
 
