@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "environment.h"
+#include "expected_pixels.h"
 #include "held_input.h"
 #include "input.h"
 #include "registry.h"
@@ -259,6 +260,16 @@ TEST_F(ScreenReaderTest, HearsEachChangeOnceAndNoneWhileTheColourStays) {
                        Heard{EVENT_OBJECT_VALUECHANGE, swatch, OBJID_CLIENT, CHILDID_SELF}),
             0);
 
+  // A pick on the colour field: its value says what the fields say.
+  const DrawingArea area = drawingArea(Control::imgMatrix);
+  ASSERT_TRUE(click(app_.toScreen({area.left + 200, area.top + 100})));
+  ASSERT_TRUE(waitUntil([&] { return fieldTexts()[2] != "100"; }, kReactionLimit));
+  const FieldTexts picked = fieldTexts();
+  EXPECT_EQ(child(Control::imgMatrix).read().value,
+            "Hue " + picked[0] + "°, brightness " + picked[2] + "%");
+  EXPECT_EQ(child(Control::imgCurColor).read().value, "#" + picked[6]);
+  listener.listen(std::chrono::milliseconds(300));  // the pick's own events
+
   // Sampling one colour for a second: one change as it arrives, then none
   // however many ticks read it again.
   ASSERT_TRUE(movePointer(app_.toScreen(kOnTheWhiteBand)));
@@ -272,7 +283,7 @@ TEST_F(ScreenReaderTest, HearsEachChangeOnceAndNoneWhileTheColourStays) {
               1);
   }
   EXPECT_EQ(child(Control::imgCurColor).read().value, "#ffffff");
-  EXPECT_EQ(child(Control::imgMatrix).read().value, "Hue 30°, brightness 100%")
+  EXPECT_EQ(child(Control::imgMatrix).read().value, "Hue " + picked[0] + "°, brightness 100%")
       << "white keeps the hue";
 }
 
