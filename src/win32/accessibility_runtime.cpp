@@ -1,13 +1,24 @@
 #include "win32/accessibility_runtime.h"
 
+#include <array>
+#include <string>
+
 namespace tintwell::win32 {
 
 namespace {
 
 // Only from the system folder: a library of the same name beside the
-// program is never picked up instead.
+// program is never picked up instead. A Windows 7 without the update that
+// brought the search flag refuses it; the folder's full path does the same there.
 Library systemLibrary(const wchar_t* name) {
-  return Library(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+  Library library(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+  if (library) return library;
+  std::array<wchar_t, MAX_PATH> folder{};
+  const UINT length = GetSystemDirectoryW(folder.data(), MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return library;
+  std::wstring path(folder.data(), length);
+  path.append(L"\\").append(name);
+  return Library(LoadLibraryW(path.c_str()));
 }
 
 template <typename Function>
