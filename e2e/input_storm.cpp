@@ -28,6 +28,7 @@ constexpr int kShortestPauseMs = 10;
 constexpr int kLongestPauseMs = 50;
 constexpr int kShortestSampleMs = 40;
 constexpr int kLongestSampleMs = 120;
+constexpr size_t kActionsBetweenChecks = 4;
 
 // Digits, hex letters, signs and other text a user might type in a field.
 constexpr std::string_view kTypedCharacters = "0123456789abcdefxz -+.,";
@@ -44,27 +45,36 @@ bool onHomePage(POINT client) {
 
 }  // namespace
 
-int InputStorm::runFor(std::chrono::seconds duration) {
+int InputStorm::runFor(std::chrono::seconds duration, const StormCheck& check) {
   start_ = std::chrono::steady_clock::now();
   const auto end = start_ + duration;
   while (std::chrono::steady_clock::now() < end && app_.running()) {
     act();
     std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs()));
+    if (!checkDue(check)) break;
   }
   return static_cast<int>(actions_.size());
 }
 
 // The pauses are drawn as in the recorded run, so every action after them
 // is the same, but the recorded start times set the pace.
-int InputStorm::replay(const std::vector<int64_t>& startsMs) {
+int InputStorm::replay(const std::vector<int64_t>& startsMs, const StormCheck& check) {
   start_ = std::chrono::steady_clock::now();
   for (const int64_t startMs : startsMs) {
     if (!app_.running()) break;
     std::this_thread::sleep_until(start_ + std::chrono::milliseconds(startMs));
     act();
     pauseMs();
+    if (!checkDue(check)) break;
   }
   return static_cast<int>(actions_.size());
+}
+
+bool InputStorm::checkDue(const StormCheck& check) {
+  if (actions_.size() % kActionsBetweenChecks != 0) return true;
+  if (check()) return true;
+  note(", then the check failed");
+  return false;
 }
 
 void InputStorm::act() {

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -31,16 +32,20 @@ struct SavedStorm {
   std::vector<int64_t> startsMs;
 };
 
+// Run between actions now and then; false stops the storm. It may take its
+// time: the actions before it keep their queue, the ones after wait for it.
+using StormCheck = std::function<bool()>;
+
 class InputStorm {
  public:
   InputStorm(const TintwellProcess& app, uint32_t seed) : app_(app), seed_(seed), random_(seed) {}
 
-  // Random actions until the time is up, at a fast user's pace; the number
-  // of actions sent.
-  int runFor(std::chrono::seconds duration);
+  // Random actions until the time is up or a check fails, at a fast user's
+  // pace; the number of actions sent.
+  int runFor(std::chrono::seconds duration, const StormCheck& check);
   // The actions of a saved run of the same seed, each begun as long after
-  // the start as it was then.
-  int replay(const std::vector<int64_t>& startsMs);
+  // the start as it was then, with the checks where they were.
+  int replay(const std::vector<int64_t>& startsMs, const StormCheck& check);
 
   // The last actions, one a line with its times.
   std::string lastActions(size_t count) const;
@@ -49,6 +54,8 @@ class InputStorm {
 
  private:
   void act();
+  // After every few actions, so that most still queue behind each other.
+  bool checkDue(const StormCheck& check);
   int pauseMs();
   // Adds to the description of the action under way.
   template <typename... Parts>

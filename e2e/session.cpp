@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include <charconv>
 #include <deque>
 #include <fstream>
 #include <thread>
@@ -40,10 +41,13 @@ void TintwellSession::launch() {
   ASSERT_EQ(app_.start(programPath(), environment), "") << programPath().string();
 }
 
-std::string TintwellSession::lastTraceLines(size_t count) const {
+std::string TintwellSession::traceLinesUpTo(int64_t steadyClockMs, size_t count) const {
   std::ifstream in(traceFile_);
   std::deque<std::string> lines;
   for (std::string line; std::getline(in, line);) {
+    int64_t writtenAt = 0;
+    std::from_chars(line.data(), line.data() + line.size(), writtenAt);
+    if (writtenAt > steadyClockMs) break;
     lines.push_back(std::move(line));
     if (lines.size() > count) lines.pop_front();
   }

@@ -53,8 +53,8 @@ class TintwellSession : public ::testing::Test {
   POINT centreOf(HWND child) const;
   std::string artifactName(const std::string& suffix) const;
 
-  // The last lines of the trace file, one a line.
-  std::string lastTraceLines(size_t count) const;
+  // The trace file's last lines written by the given steady-clock time.
+  std::string traceLinesUpTo(int64_t steadyClockMs, size_t count) const;
   // The program's GDI and USER objects, as it counts them itself.
   std::optional<win32::GuiObjects> guiObjects() const;
 
