@@ -213,4 +213,11 @@ std::vector<std::string> comboItems(HWND combo) {
   return items;
 }
 
+HWND shownPopupMenu() {
+  // The class of every popup menu's window.
+  const wchar_t* const kMenuClass = MAKEINTATOM(32768);
+  const HWND menu = FindWindowW(kMenuClass, nullptr);
+  return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
+}
+
 }  // namespace tintwell::e2e

@@ -45,5 +45,7 @@ std::string controlText(HWND window);
 std::string className(HWND window);
 LRESULT query(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::vector<std::string> comboItems(HWND combo);
+// The popup menu showing now, if any.
+HWND shownPopupMenu();
 
 }  // namespace tintwell::e2e

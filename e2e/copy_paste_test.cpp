@@ -16,17 +16,10 @@
 namespace tintwell::e2e {
 namespace {
 
-// The class of every popup menu's window.
-const wchar_t* const kMenuClass = MAKEINTATOM(32768);
 constexpr WORD kKeyC = 'C';
 constexpr WORD kKeyV = 'V';
 // On the flag's red stripe.
 constexpr POINT kOnHungarianFlag{424, 8};
-
-HWND openMenu() {
-  const HWND menu = FindWindowW(kMenuClass, nullptr);
-  return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
-}
 
 void pressWithCtrl(WORD key) {
   sendKey(VK_CONTROL, false);
@@ -77,12 +70,12 @@ class CopyPasteTest : public TwinWindowTest {
     sendButton(MOUSEEVENTF_RIGHTDOWN);
     sendButton(MOUSEEVENTF_RIGHTUP);
     HWND menu = nullptr;
-    waitUntil([&] { return (menu = openMenu()) != nullptr; }, kReactionLimit);
+    waitUntil([&] { return (menu = shownPopupMenu()) != nullptr; }, kReactionLimit);
     return menu;
   }
 
   static bool menuClosed() {
-    return waitUntil([] { return openMenu() == nullptr; }, kReactionLimit);
+    return waitUntil([] { return shownPopupMenu() == nullptr; }, kReactionLimit);
   }
 
   // The menu and the window around it, kept with the test's artifacts.
@@ -247,7 +240,7 @@ TEST_F(CopyPasteTest, TheMenuKeyOpensTheMenuAtTheSwatchOnly) {
   ASSERT_FALSE(HasFatalFailure());
   pressKey(VK_APPS);
   HWND menu = nullptr;
-  ASSERT_TRUE(waitUntil([&] { return (menu = openMenu()) != nullptr; }, kReactionLimit));
+  ASSERT_TRUE(waitUntil([&] { return (menu = shownPopupMenu()) != nullptr; }, kReactionLimit));
   RECT swatch{};
   RECT popup{};
   GetWindowRect(surface(layout::kImgCurColorId), &swatch);
@@ -265,7 +258,7 @@ TEST_F(CopyPasteTest, TheMenuKeyOpensTheMenuAtTheSwatchOnly) {
     sendButton(MOUSEEVENTF_RIGHTUP);
     // The copy is handled after the key and the button.
     EXPECT_TRUE(copiesByCtrlC("#" + controlText(field(kHexField))));
-    EXPECT_EQ(openMenu(), nullptr) << "a menu opened on control " << controlId;
+    EXPECT_EQ(shownPopupMenu(), nullptr) << "a menu opened on control " << controlId;
   }
 }
 
@@ -282,7 +275,7 @@ TEST_F(CopyPasteTest, ShiftSamplesWhileTheMenuIsOpen) {
   ASSERT_TRUE(movePointer(centreOf(surface(layout::kImgVerticalId))));
   Sleep(kTicksThatWouldSample);
   EXPECT_EQ(controlText(field(kHexField)), "ffffff") << "the sampler did not stop";
-  EXPECT_NE(openMenu(), nullptr);
+  EXPECT_NE(shownPopupMenu(), nullptr);
   pressKey(VK_ESCAPE);
   EXPECT_TRUE(menuClosed());
 }

@@ -144,4 +144,20 @@ bool SoakDriver::languageSwitches(int count) const {
   return true;
 }
 
+bool SoakDriver::swatchMenus(int count) const {
+  const RECT swatch = app_.placeInClient(app_.control(layout::kImgCurColorId));
+  if (!movePointer(
+          app_.toScreen({(swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2}))) {
+    return false;
+  }
+  for (int opened = 0; opened < count; ++opened) {
+    sendButton(MOUSEEVENTF_RIGHTDOWN);
+    sendButton(MOUSEEVENTF_RIGHTUP);
+    if (!waitUntil([] { return shownPopupMenu() != nullptr; }, kStepLimit, kStepPoll)) return false;
+    pressKey(VK_ESCAPE);
+    if (!waitUntil([] { return shownPopupMenu() == nullptr; }, kStepLimit, kStepPoll)) return false;
+  }
+  return true;
+}
+
 }  // namespace tintwell::e2e

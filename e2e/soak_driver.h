@@ -22,6 +22,9 @@ class SoakDriver {
   // Hungarian and English flags in turn, hovered and clicked; false at the
   // first switch the captions did not show.
   bool languageSwitches(int count) const;
+  // The swatch's menu opened by a right-click and closed by ESCAPE; false at
+  // the first that did not open or close.
+  bool swatchMenus(int count) const;
 
  private:
   POINT inMatrix(POINT point) const;
