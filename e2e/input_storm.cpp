@@ -28,7 +28,7 @@ constexpr int kShortestPauseMs = 10;
 constexpr int kLongestPauseMs = 50;
 constexpr int kShortestSampleMs = 40;
 constexpr int kLongestSampleMs = 120;
-constexpr size_t kActionsBetweenChecks = 4;
+constexpr size_t kActionsBetweenChecks = 6;
 
 // Digits, hex letters, signs and other text a user might type in a field.
 constexpr std::string_view kTypedCharacters = "0123456789abcdefxz -+.,";
