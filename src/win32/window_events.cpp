@@ -228,7 +228,7 @@ void MainWindow::paint(HDC target, const RECT& area) const {
   const SelectedObject selected(buffer.get(), surface.get());
   SetViewportOrgEx(buffer.get(), -area.left, -area.top, nullptr);
   FillRect(buffer.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
-  windowless_.paint(buffer.get(), area);
+  windowless_.paint(PaintBuffer{buffer.get(), static_cast<uint32_t*>(pixels), area});
   BitBlt(target, area.left, area.top, width, height, buffer.get(), area.left, area.top, SRCCOPY);
 }
 

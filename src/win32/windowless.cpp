@@ -5,14 +5,17 @@
 #include "win32/dpi.h"
 #include "win32/picture_scales.h"
 #include "win32/resource.h"
+#include "win32/surface.h"
 #include "win32/text.h"
 
 namespace tintwell::win32 {
 
 namespace {
 
-// The colour the keyed pictures leave unpainted.
+// The colour the keyed pictures leave unpainted, as a COLORREF and as a
+// pixel of a 32-bit DIB (the same bits: red and blue trade places).
 constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
+constexpr uint32_t kTransparentPixel = 0x00FF00FFu;
 
 struct ArtResource {
   layout::Art art;
@@ -102,10 +105,10 @@ void WindowlessControl::repaint() const {
   layer_.invalidate(bounds());
 }
 
-void FilledRectangle::paint(HDC target) const {
+void FilledRectangle::paint(const PaintBuffer& target) const {
   const RECT area = shownBounds();
   const Brush brush(CreateSolidBrush(colorOf(design().backColor)));
-  FillRect(target, &area, brush.get());
+  FillRect(target.dc, &area, brush.get());
 }
 
 // ---- WindowlessLabel ---------------------------------------------------
@@ -159,16 +162,16 @@ void WindowlessLabel::fitToText() {
   }
 }
 
-void WindowlessLabel::paint(HDC target) const {
+void WindowlessLabel::paint(const PaintBuffer& target) const {
   RECT area = shownBounds();
   const Brush back(CreateSolidBrush(colorOf(design().backColor)));
-  FillRect(target, &area, back.get());
-  const SelectedObject font(target, layer().font(design().font, underline_));
-  SetBkMode(target, TRANSPARENT);
-  SetTextColor(target, foreColor_ ? *foreColor_ : colorOf(design().foreColor));
+  FillRect(target.dc, &area, back.get());
+  const SelectedObject font(target.dc, layer().font(design().font, underline_));
+  SetBkMode(target.dc, TRANSPARENT);
+  SetTextColor(target.dc, foreColor_ ? *foreColor_ : colorOf(design().foreColor));
   const UINT alignment = design().alignment == layout::Alignment::right ? DT_RIGHT : DT_LEFT;
   std::wstring text = toWide(caption_);
-  DrawTextW(target, text.data(), static_cast<int>(text.size()), &area,
+  DrawTextW(target.dc, text.data(), static_cast<int>(text.size()), &area,
             alignment | DT_WORDBREAK | DT_NOPREFIX);
 }
 
@@ -193,27 +196,60 @@ void WindowlessPicture::rescale() {
   artSize_ = GetObjectW(art_.get(), sizeof info, &info) != 0 ? SIZE{info.bmWidth, info.bmHeight}
                                                              : SIZE{width_, height_};
   keyed_ = resource->keyed;
+  keyedPixels_.clear();
+  if (!keyed_ || art_.get() == nullptr) return;
+  // The keyed drawings are laid over the buffer pixel by pixel: the system's
+  // keyed copy costs more than all else a moved strip arrow repaints.
+  keyedPixels_.resize(static_cast<size_t>(artSize_.cx) * static_cast<size_t>(artSize_.cy));
+  BITMAPINFO format = topDownPixels(artSize_.cx, artSize_.cy);
+  const MemoryDc reader(nullptr);
+  if (GetDIBits(reader.get(), art_.get(), 0, static_cast<UINT>(artSize_.cy), keyedPixels_.data(),
+                &format, DIB_RGB_COLORS) != artSize_.cy) {
+    keyedPixels_.clear();
+  }
 }
 
 // Where the place shown differs from the drawing by a pixel or so (scales
 // between those drawn, or edges rounded apart), the nearest pixels fill it.
-void WindowlessPicture::paint(HDC target) const {
+void WindowlessPicture::paint(const PaintBuffer& target) const {
   if (art_.get() == nullptr) return;
   const RECT area = shownBounds();
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
-  const MemoryDc source(target);
+  if (keyed_ && !keyedPixels_.empty() && target.pixels != nullptr && width == artSize_.cx &&
+      height == artSize_.cy) {
+    paintKeyed(target, area);
+    return;
+  }
+  const MemoryDc source(target.dc);
   const SelectedObject selected(source.get(), art_.get());
   if (keyed_) {
     // gdi32's own, which msimg32's only forwards to: one library fewer to load at start.
-    GdiTransparentBlt(target, area.left, area.top, width, height, source.get(), 0, 0, artSize_.cx,
-                      artSize_.cy, kTransparentKey);
+    GdiTransparentBlt(target.dc, area.left, area.top, width, height, source.get(), 0, 0,
+                      artSize_.cx, artSize_.cy, kTransparentKey);
   } else if (width == artSize_.cx && height == artSize_.cy) {
-    BitBlt(target, area.left, area.top, width, height, source.get(), 0, 0, SRCCOPY);
+    BitBlt(target.dc, area.left, area.top, width, height, source.get(), 0, 0, SRCCOPY);
   } else {
-    SetStretchBltMode(target, COLORONCOLOR);
-    StretchBlt(target, area.left, area.top, width, height, source.get(), 0, 0, artSize_.cx,
+    SetStretchBltMode(target.dc, COLORONCOLOR);
+    StretchBlt(target.dc, area.left, area.top, width, height, source.get(), 0, 0, artSize_.cx,
                artSize_.cy, SRCCOPY);
+  }
+}
+
+// Every pixel of the drawing but the key's, where the buffer holds it: what
+// the keyed copy leaves at the drawing's own size.
+void WindowlessPicture::paintKeyed(const PaintBuffer& target, const RECT& area) const {
+  RECT shown{};
+  if (!IntersectRect(&shown, &area, &target.area)) return;
+  const int bufferWidth = target.area.right - target.area.left;
+  GdiFlush();  // what GDI drew before lies beneath
+  for (int y = shown.top; y < shown.bottom; ++y) {
+    const uint32_t* from = keyedPixels_.data() + static_cast<ptrdiff_t>(y - area.top) * artSize_.cx;
+    uint32_t* to = target.pixels + static_cast<ptrdiff_t>(y - target.area.top) * bufferWidth;
+    for (int x = shown.left; x < shown.right; ++x) {
+      const uint32_t pixel = from[x - area.left];
+      if (pixel != kTransparentPixel) to[x - target.area.left] = pixel;
+    }
   }
 }
 
@@ -257,11 +293,13 @@ void WindowlessLayer::setScale(const DisplayScale& scale) {
   if (host_ != nullptr) InvalidateRect(host_, nullptr, FALSE);
 }
 
-void WindowlessLayer::paint(HDC target, const RECT& area) const {
+void WindowlessLayer::paint(const PaintBuffer& target) const {
   for (const auto& control : controls_) {
     RECT overlap{};
     const RECT bounds = control->shownBounds();
-    if (control->isVisible() && IntersectRect(&overlap, &bounds, &area)) control->paint(target);
+    if (control->isVisible() && IntersectRect(&overlap, &bounds, &target.area)) {
+      control->paint(target);
+    }
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +24,14 @@ namespace tintwell::win32 {
 
 class WindowlessLayer;
 
+// Where the layer paints: a device context over a buffer of 32-bit top-down
+// pixels that holds the area (the window's pixels) from its top-left corner.
+struct PaintBuffer {
+  HDC dc;
+  uint32_t* pixels;
+  RECT area;
+};
+
 class WindowlessControl {
  public:
   WindowlessControl(WindowlessLayer& layer, const layout::ControlDesign& design);
@@ -35,7 +44,7 @@ class WindowlessControl {
   RECT shownBounds() const;  // the window's pixels at the display's scale
   bool isVisible() const { return visible_; }
 
-  virtual void paint(HDC target) const = 0;
+  virtual void paint(const PaintBuffer& target) const = 0;
   // The display's scale changed: take new fonts and pictures.
   virtual void rescale() {}
 
@@ -60,7 +69,7 @@ class WindowlessControl {
 class FilledRectangle final : public WindowlessControl {
  public:
   using WindowlessControl::WindowlessControl;
-  void paint(HDC target) const override;
+  void paint(const PaintBuffer& target) const override;
 };
 
 class WindowlessLabel final : public WindowlessControl, public Label {
@@ -71,7 +80,7 @@ class WindowlessLabel final : public WindowlessControl, public Label {
   void setCaption(const std::string& caption) override;
   void setForeColor(PackedColor color) override;
   void setFontUnderline(bool underline) override;
-  void paint(HDC target) const override;
+  void paint(const PaintBuffer& target) const override;
   void rescale() override { fitToText(); }
 
  private:
@@ -93,13 +102,16 @@ class WindowlessPicture final : public WindowlessControl, public Picture {
   void setTop(int top) override { place(left_, top, width_, height_); }
   bool visible() const override { return isVisible(); }
   void setVisible(bool visible) override { show(visible); }
-  void paint(HDC target) const override;
+  void paint(const PaintBuffer& target) const override;
   void rescale() override;
 
  private:
+  void paintKeyed(const PaintBuffer& target, const RECT& area) const;
+
   Bitmap art_;  // drawn for the display's scale
   SIZE artSize_{};
   bool keyed_ = false;
+  std::vector<uint32_t> keyedPixels_;  // the drawing's, top-down, when keyed
 };
 
 class WindowlessLayer final : public ControlPlaces, public WindowlessControls {
@@ -120,7 +132,7 @@ class WindowlessLayer final : public ControlPlaces, public WindowlessControls {
 
   // Paints the controls that reach into the area (the window's pixels),
   // back to front.
-  void paint(HDC target, const RECT& area) const;
+  void paint(const PaintBuffer& target) const;
   ControlPlace place(size_t order) const override;
 
   void invalidate(const RECT& designedArea) const;
