@@ -8,13 +8,16 @@ namespace tintwell::win32 {
 using accessible::AccessibleDesign;
 using layout::Control;
 
-std::optional<accessible::Facts> MainWindow::factsOf(const AccessibleDesign& design) const {
+std::optional<accessible::Facts> MainWindow::factsOf(const AccessibleDesign& design,
+                                                     FieldText fieldText) const {
   if (!form_ || ended_ || window_ == nullptr) return std::nullopt;
   try {
     accessible::Shown shown;
     switch (design.id) {
       case Control::txtInp:
-        shown.text = fields_.at(static_cast<size_t>(design.index))->text();
+        if (fieldText == FieldText::read) {
+          shown.text = fields_.at(static_cast<size_t>(design.index))->text();
+        }
         break;
       case Control::optDim:
         shown.checked = optDim_.checked(design.index);

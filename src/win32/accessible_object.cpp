@@ -286,7 +286,7 @@ class AccessibleObject final : public IAccessible {
 
   std::optional<Facts> factsOf(const AccessibleDesign& design) const {
     if (link_->controls == nullptr) return std::nullopt;
-    return link_->controls->factsOf(design);
+    return link_->controls->factsOf(design, FieldText::read);
   }
 
   using StandardText = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);

@@ -18,11 +18,15 @@
 namespace tintwell::win32 {
 
 // What the window tells its objects.
+// A value field's text is read for a reader that asks; when the window looks
+// for changes to announce it is not, as the field announces its own.
+enum class FieldText { read, leftOut };
+
 class AccessibleControls {
  public:
   // nullopt before the window's run has begun or once it has ended.
-  virtual std::optional<accessible::Facts> factsOf(
-      const accessible::AccessibleDesign& design) const = 0;
+  virtual std::optional<accessible::Facts> factsOf(const accessible::AccessibleDesign& design,
+                                                   FieldText fieldText) const = 0;
   // The window of a windowed control.
   virtual HWND windowOf(const accessible::AccessibleDesign& design) const = 0;
   // Where a windowless control is on the screen.

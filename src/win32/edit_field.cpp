@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <utility>
-
 #include "win32/controls.h"
 #include "win32/text.h"
 
@@ -26,7 +24,10 @@ void EditField::onCommand(int code) {
       if (acceptChange()) events_.fieldChanged(index_);
       break;
     case EN_MAXTEXT:
-      refused_ = true;  // typed or pasted text was cut at the maximum length
+      // Typed or pasted text was cut at the maximum length; it comes before
+      // the text changes, if it does.
+      refused_ = true;
+      textBeforeRefusal_ = text();
       break;
     case EN_SETFOCUS:
       events_.fieldGotFocus(index_);
@@ -57,10 +58,7 @@ void EditField::setText(const std::string& text) {
   }
   const unsigned before = changes_;
   SetWindowTextW(edit_, toWide(text).c_str());
-  if (changes_ == before) {
-    lastText_ = this->text();
-    events_.fieldChanged(index_);
-  }
+  if (changes_ == before) events_.fieldChanged(index_);
 }
 
 EditState EditField::editState() const {
@@ -78,10 +76,8 @@ EditState EditField::editState() const {
 // get here refused: the maximum length does not apply to them.
 bool EditField::acceptChange() {
   ++changes_;
-  std::string now = text();
-  const bool unchanged = refused_ && now == lastText_;
+  const bool unchanged = refused_ && text() == textBeforeRefusal_;
   refused_ = false;
-  lastText_ = std::move(now);
   return !unchanged;
 }
 

@@ -56,7 +56,7 @@ class EditField final : public TextField {
   unsigned changes_ = 0;
   bool refused_ = false;
   bool repaintPending_ = false;
-  std::string lastText_;
+  std::string textBeforeRefusal_;  // read as a refusal comes
 };
 
 }  // namespace tintwell::win32

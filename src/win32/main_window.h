@@ -126,8 +126,8 @@ class MainWindow final : public FormWindow,
   }
 
   // AccessibleControls (accessible_controls.cpp).
-  std::optional<accessible::Facts> factsOf(
-      const accessible::AccessibleDesign& design) const override;
+  std::optional<accessible::Facts> factsOf(const accessible::AccessibleDesign& design,
+                                           FieldText fieldText) const override;
   HWND windowOf(const accessible::AccessibleDesign& design) const override;
   RECT screenPlaceOf(const accessible::AccessibleDesign& design) const override;
   void doDefaultAction(const accessible::AccessibleDesign& design) override;

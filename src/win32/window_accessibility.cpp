@@ -72,7 +72,7 @@ std::optional<LRESULT> WindowAccessibility::answer(HWND window, const Accessible
 void WindowAccessibility::update(HWND form) {
   std::vector<accessible::Facts> readings;
   for (const AccessibleDesign& design : accessible::exposedControls()) {
-    std::optional<accessible::Facts> facts = controls_.factsOf(design);
+    std::optional<accessible::Facts> facts = controls_.factsOf(design, FieldText::leftOut);
     if (!facts) return;
     readings.push_back(std::move(*facts));
   }
