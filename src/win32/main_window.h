@@ -16,6 +16,7 @@
 #include "shell/handler_trace.h"
 #include "shell/pointer_router.h"
 #include "shell/tick_times.h"
+#include "win32/back_buffer.h"
 #include "win32/controls.h"
 #include "win32/edit_field.h"
 #include "win32/fonts.h"
@@ -159,6 +160,7 @@ class MainWindow final : public FormWindow,
 
   FontCache fonts_;
   WindowlessLayer windowless_;
+  mutable KeptBuffer keptBuffer_;
   PointerRouter router_{windowless_};
   Win32Platform platform_;
   std::array<std::unique_ptr<EditField>, kFieldCount> fields_;

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "win32/gui_objects.h"
@@ -211,25 +212,22 @@ bool MainWindow::routeSurfaceKey(const SurfaceWindow& surface, WPARAM key) {
   return true;
 }
 
-// Back to front into one buffer the size of the area to paint, then one copy
+// Back to front into one buffer that holds the area to paint, then one copy
 // to the window: no flicker, and a moved arrow repaints only around itself.
 void MainWindow::paint(HDC target, const RECT& area) const {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return;
-  const MemoryDc buffer(target);
-  // Pixels of our own rather than a bitmap like the screen's: selecting one
-  // of those asks the system for the display's depth every time, three
-  // round trips to the window server under Wine.
-  const BITMAPINFO format = topDownPixels(width, height);
-  void* pixels = nullptr;
-  const Bitmap surface(
-      CreateDIBSection(buffer.get(), &format, DIB_RGB_COLORS, &pixels, nullptr, 0));
-  const SelectedObject selected(buffer.get(), surface.get());
-  SetViewportOrgEx(buffer.get(), -area.left, -area.top, nullptr);
-  FillRect(buffer.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
-  windowless_.paint(PaintBuffer{buffer.get(), static_cast<uint32_t*>(pixels), area});
-  BitBlt(target, area.left, area.top, width, height, buffer.get(), area.left, area.top, SRCCOPY);
+  RECT client{};
+  GetClientRect(window_, &client);
+  std::optional<BackBuffer> large;
+  const BackBuffer* buffer =
+      keptBuffer_.holding(target, width, height, client.right * client.bottom);
+  if (buffer == nullptr) buffer = &large.emplace(target, width, height);
+  SetViewportOrgEx(buffer->dc(), -area.left, -area.top, nullptr);
+  FillRect(buffer->dc(), &area, GetSysColorBrush(COLOR_BTNFACE));
+  windowless_.paint(PaintBuffer{buffer->dc(), buffer->pixels(), buffer->width(), area});
+  BitBlt(target, area.left, area.top, width, height, buffer->dc(), area.left, area.top, SRCCOPY);
 }
 
 }  // namespace tintwell::win32

@@ -241,11 +241,10 @@ void WindowlessPicture::paint(const PaintBuffer& target) const {
 void WindowlessPicture::paintKeyed(const PaintBuffer& target, const RECT& area) const {
   RECT shown{};
   if (!IntersectRect(&shown, &area, &target.area)) return;
-  const int bufferWidth = target.area.right - target.area.left;
   GdiFlush();  // what GDI drew before lies beneath
   for (int y = shown.top; y < shown.bottom; ++y) {
     const uint32_t* from = keyedPixels_.data() + static_cast<ptrdiff_t>(y - area.top) * artSize_.cx;
-    uint32_t* to = target.pixels + static_cast<ptrdiff_t>(y - target.area.top) * bufferWidth;
+    uint32_t* to = target.pixels + static_cast<ptrdiff_t>(y - target.area.top) * target.stride;
     for (int x = shown.left; x < shown.right; ++x) {
       const uint32_t pixel = from[x - area.left];
       if (pixel != kTransparentPixel) to[x - target.area.left] = pixel;

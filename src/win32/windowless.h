@@ -25,10 +25,12 @@ namespace tintwell::win32 {
 class WindowlessLayer;
 
 // Where the layer paints: a device context over a buffer of 32-bit top-down
-// pixels that holds the area (the window's pixels) from its top-left corner.
+// pixels, rows of `stride`, that holds the area (the window's pixels) from
+// its top-left corner.
 struct PaintBuffer {
   HDC dc;
   uint32_t* pixels;
+  int stride;
   RECT area;
 };
 
