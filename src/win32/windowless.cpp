@@ -16,6 +16,9 @@ namespace {
 // pixel of a 32-bit DIB (the same bits: red and blue trade places).
 constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
 constexpr uint32_t kTransparentPixel = 0x00FF00FFu;
+// A 32-bit DIB's top byte is unused: whatever GetDIBits leaves there is not
+// part of the colour.
+constexpr uint32_t kColorBits = 0x00FFFFFFu;
 
 struct ArtResource {
   layout::Art art;
@@ -246,7 +249,7 @@ void WindowlessPicture::paintKeyed(const PaintBuffer& target, const RECT& area) 
     const uint32_t* from = keyedPixels_.data() + static_cast<ptrdiff_t>(y - area.top) * artSize_.cx;
     uint32_t* to = target.pixels + static_cast<ptrdiff_t>(y - target.area.top) * target.stride;
     for (int x = shown.left; x < shown.right; ++x) {
-      const uint32_t pixel = from[x - area.left];
+      const uint32_t pixel = from[x - area.left] & kColorBits;
       if (pixel != kTransparentPixel) to[x - target.area.left] = pixel;
     }
   }

@@ -70,7 +70,10 @@ print_round_trips() {
   run_windows "$patches" "$TINTWELL_PATCH_LEFT" "$TINTWELL_PATCH_TOP" "$TINTWELL_PATCH_SIZE" cycle
   run_windows "$patches" "$stillLeft" "$TINTWELL_PATCH_TOP" "$TINTWELL_PATCH_SIZE" 3c6e91
   run_windows "$program"
-  sleep 4
+  # A loaded machine may take many seconds to show it; SHIFT held before
+  # then reaches no window and counts nothing.
+  timeout 120 xdotool search --sync --name '^Tintwell$' >/dev/null
+  sleep 1
   local changing still
   changing=$(wc -l <"$log")
   hold_shift_over $((TINTWELL_PATCH_LEFT + middle)) $((TINTWELL_PATCH_TOP + middle)) Tintwell
