@@ -82,15 +82,17 @@ class MainWindow final : public FormWindow,
   void onActivate(bool active);
   void onClose();
   void paint(HDC target, const RECT& area) const;
+  void repaintHeld();
 
   // Runs a handler of frmColor unless the run has ended or not yet begun. A
-  // handler that throws loses its one event; the program goes on. Screen
-  // readers hear what changed once the outermost handler is done.
+  // handler that throws loses its one event; the program goes on. What the
+  // windowless controls show and what screen readers hear is brought up to
+  // date once the outermost handler is done.
   template <typename Handler>
   void dispatch(const char* name, Handler handler, int first = HandlerTrace::kNoDetail,
                 int second = HandlerTrace::kNoDetail) {
     if (!form_ || ended_) return;
-    ++handlerDepth_;
+    if (handlerDepth_++ == 0) windowless_.holdRepaints();
     {
       const HandlerTrace::Call call(trace_, name, first, second);
       try {
@@ -99,7 +101,10 @@ class MainWindow final : public FormWindow,
         OutputDebugStringA(error.what());
       }
     }
-    if (--handlerDepth_ == 0) accessibility_.update(window_);
+    if (--handlerDepth_ == 0) {
+      repaintHeld();
+      accessibility_.update(window_);
+    }
   }
 
   // Runs the handler the pointer router chose, if any.

@@ -212,6 +212,15 @@ bool MainWindow::routeSurfaceKey(const SurfaceWindow& surface, WPARAM key) {
   return true;
 }
 
+// The windowless controls the handlers changed, painted as the outermost one
+// ends, through the window's own context.
+void MainWindow::repaintHeld() {
+  const RECT area = windowless_.releaseRepaints();
+  if (window_ == nullptr || IsRectEmpty(&area)) return;
+  const WindowDc client(window_, WindowDc::Area::client);
+  paint(client.get(), area);
+}
+
 // Back to front into one buffer that holds the area to paint, then one copy
 // to the window: no flicker, and a moved arrow repaints only around itself.
 void MainWindow::paint(HDC target, const RECT& area) const {

@@ -1,6 +1,7 @@
 #include "win32/windowless.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "win32/dpi.h"
 #include "win32/picture_scales.h"
@@ -312,12 +313,21 @@ ControlPlace WindowlessLayer::place(size_t order) const {
                       control.isVisible()};
 }
 
-void WindowlessLayer::invalidate(const RECT& designedArea) const {
+void WindowlessLayer::invalidate(const RECT& designedArea) {
   if (host_ == nullptr) return;
   const Box shown = scale_.toPhysical(
       Box{designedArea.left, designedArea.top, designedArea.right, designedArea.bottom});
   const RECT area{shown.left, shown.top, shown.right, shown.bottom};
-  InvalidateRect(host_, &area, FALSE);
+  if (holding_) {
+    UnionRect(&held_, &held_, &area);
+  } else {
+    InvalidateRect(host_, &area, FALSE);
+  }
+}
+
+RECT WindowlessLayer::releaseRepaints() {
+  holding_ = false;
+  return std::exchange(held_, RECT{});
 }
 
 }  // namespace tintwell::win32

@@ -137,7 +137,12 @@ class WindowlessLayer final : public ControlPlaces, public WindowlessControls {
   void paint(const PaintBuffer& target) const;
   ControlPlace place(size_t order) const override;
 
-  void invalidate(const RECT& designedArea) const;
+  void invalidate(const RECT& designedArea);
+  // While held, the areas left to repaint gather into one rather than going
+  // to the system, and whoever lets go paints that area itself: under Wine a
+  // repaint the system schedules costs several server round trips more.
+  void holdRepaints() { holding_ = true; }
+  RECT releaseRepaints();
   HFONT font(const layout::FontDesign& design, bool underline) {
     return fonts_.get(design, underline);
   }
@@ -150,6 +155,8 @@ class WindowlessLayer final : public ControlPlaces, public WindowlessControls {
   FontCache& fonts_;
   DisplayScale scale_{kDesignDpi};
   HWND host_ = nullptr;
+  bool holding_ = false;
+  RECT held_{};                                               // the window's pixels
   std::vector<std::unique_ptr<WindowlessControl>> controls_;  // back to front
 };
 
