@@ -239,8 +239,8 @@ Facts factsOf(const AccessibleDesign& design, const ColorState& color, int16_t d
                           ? shown.text
                           : accessibleName(design, dimension, language),
               .value = {},
-              .description = std::string(textIn(design.description, language)),
-              .defaultAction = std::string(textIn(design.defaultAction, language)),
+              .description = textIn(design.description, language),
+              .defaultAction = textIn(design.defaultAction, language),
               .checked = shown.checked};
   switch (design.id) {
     case Control::txtInp:

@@ -79,8 +79,9 @@ struct Facts {
   Role role = Role::staticText;
   std::string name;
   std::string value;
-  std::string description;
-  std::string defaultAction;
+  // Views of the row's own texts: a reading at every handler's end copies none.
+  std::string_view description;
+  std::string_view defaultAction;
   bool checked = false;
   bool operator==(const Facts&) const = default;
 };

@@ -290,14 +290,15 @@ class AccessibleObject final : public IAccessible {
   }
 
   using StandardText = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
-  HRESULT text(VARIANT child, BSTR* out, std::string Facts::*field, StandardText standard) {
+  template <typename Text>
+  HRESULT text(VARIANT child, BSTR* out, Text Facts::*field, StandardText standard) {
     const AccessibleDesign* design = designOf(child);
     if (design == nullptr) return (standard_.get()->*standard)(child, out);
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
     const std::optional<Facts> facts = factsOf(*design);
     if (!facts || link_->runtime == nullptr) return kDisconnected;
-    const std::string& value = (*facts).*field;
+    const std::string_view value = (*facts).*field;
     if (value.empty()) return S_FALSE;
     *out = link_->runtime->string(toWide(value));
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;

@@ -71,6 +71,7 @@ std::optional<LRESULT> WindowAccessibility::answer(HWND window, const Accessible
 
 void WindowAccessibility::update(HWND form) {
   std::vector<accessible::Facts> readings;
+  readings.reserve(accessible::exposedControls().size());
   for (const AccessibleDesign& design : accessible::exposedControls()) {
     std::optional<accessible::Facts> facts = controls_.factsOf(design, FieldText::leftOut);
     if (!facts) return;
