@@ -11,13 +11,18 @@ void frmColor::optDim_Click(int16_t index) {
 
 // One colour evaluation per row into column 0, then column copies: never one
 // evaluation per pixel. The arrows are put in place every time; the strip is
-// drawn only when its rows change (the hue strip never does).
+// drawn only when its rows change (the hue strip never does), and its rows
+// are worked out only when what they come from changed (a sampler tick over
+// one colour changes nothing).
 void frmColor::drawVertical() {
   iVerticalPos = stripPosition(iDim, *this);
   const int arrowTop = layout::arrowTop(imgVertical().top(), iVerticalPos);
   picture(Control::imgArrowLeft).setTop(arrowTop);
   picture(Control::imgArrowRight).setTop(arrowTop);
 
+  const StripDrawing drawing{iDim, *this};
+  if (stripDrawnFrom_ == drawing) return;
+  stripDrawnFrom_ = drawing;
   StripRows rows{};
   for (int row = 0; row < kSurfaceSide; ++row) {
     rows[static_cast<size_t>(row)] = stripRowColor(iDim, row, *this);

@@ -158,8 +158,14 @@ class frmColor : public ColorState {
     ColorState color;
     bool operator==(const MatrixDrawing&) const = default;
   };
+  struct StripDrawing {
+    int16_t dimension = 0;
+    ColorState color;
+    bool operator==(const StripDrawing&) const = default;
+  };
   using StripRows = std::array<PackedColor, kSurfaceSide>;
   std::optional<MatrixDrawing> matrixDrawn_;
+  std::optional<StripDrawing> stripDrawnFrom_;
   std::optional<StripRows> stripDrawn_;
   std::optional<PackedColor> swatchPainted_;
 };
