@@ -45,7 +45,8 @@ void EditField::place(const DisplayScale& scale, FontCache& fonts) {
 }
 
 std::string EditField::text() const {
-  return windowText(edit_);
+  if (!knownText_) knownText_ = windowText(edit_);
+  return *knownText_;
 }
 
 // An EDIT control sends EN_CHANGE from inside WM_SETTEXT; where the platform
@@ -59,6 +60,8 @@ void EditField::setText(const std::string& text) {
   const unsigned before = changes_;
   SetWindowTextW(edit_, toWide(text).c_str());
   if (changes_ == before) events_.fieldChanged(index_);
+  // One change, this write's: the field holds what was written.
+  if (changes_ == before + 1) knownText_ = text;
 }
 
 EditState EditField::editState() const {
@@ -76,6 +79,7 @@ EditState EditField::editState() const {
 // get here refused: the maximum length does not apply to them.
 bool EditField::acceptChange() {
   ++changes_;
+  knownText_.reset();
   const bool unchanged = refused_ && text() == textBeforeRefusal_;
   refused_ = false;
   return !unchanged;

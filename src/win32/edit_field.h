@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -57,6 +58,10 @@ class EditField final : public TextField {
   bool refused_ = false;
   bool repaintPending_ = false;
   std::string textBeforeRefusal_;  // read as a refusal comes
+  // The text as last read or written, good until the field reports a change
+  // (every change of an EDIT's text sends EN_CHANGE, a program's write too):
+  // the sampler compares all eight fields at every tick.
+  mutable std::optional<std::string> knownText_;
 };
 
 }  // namespace tintwell::win32
