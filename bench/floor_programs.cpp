@@ -15,7 +15,7 @@ namespace tintwell::bench {
 
 namespace {
 
-constexpr int kStarts = 5;
+constexpr int kStarts = 9;
 constexpr std::chrono::milliseconds kStartPoll{5};
 constexpr const wchar_t* kFloorClass = L"TintwellFloor";
 
@@ -108,19 +108,6 @@ TickingFloor::TickingFloor(const std::filesystem::path& floors, const wchar_t* m
   }
   ticks_.emplace(TickCount::Side::bench);
   cpu_.emplace(program_.handle(), floors);
-}
-
-// CPU a tick of a floor run alone for the sampling time, between Tintwell's
-// phases rather than beside them, where each would slow the other.
-double floorCpuPerTick(const std::filesystem::path& floors, const wchar_t* mode) {
-  const TickingFloor floor(floors, mode);
-  if (!floor.running()) return 0;
-  std::this_thread::sleep_for(kSettling);
-  const double ticksBefore = floor.ticks();
-  const double cpuBefore = floor.cpuSeconds();
-  std::this_thread::sleep_for(kSampling);
-  const double ticks = floor.ticks() - ticksBefore;
-  return ticks > 0 ? (floor.cpuSeconds() - cpuBefore) / ticks : 0;
 }
 
 }  // namespace tintwell::bench

@@ -36,7 +36,7 @@ struct StartTimes {
   double floor = 0;
 };
 
-// Start to the first painted window, median of five, Tintwell's and the
+// Start to the first painted window, median of nine, Tintwell's and the
 // bare window's with the 18 child windows.
 StartTimes medianStartSeconds(const std::filesystem::path& program,
                               const std::filesystem::path& floors);
@@ -56,9 +56,5 @@ class TickingFloor {
   std::optional<TickCount> ticks_;
   std::optional<ProcessCpu> cpu_;
 };
-
-// CPU a tick of a floor run alone for the sampling time, between Tintwell's
-// phases rather than beside them, where each would slow the other.
-double floorCpuPerTick(const std::filesystem::path& floors, const wchar_t* mode);
 
 }  // namespace tintwell::bench
