@@ -61,7 +61,10 @@ void EditField::setText(const std::string& text) {
   SetWindowTextW(edit_, toWide(text).c_str());
   if (changes_ == before) events_.fieldChanged(index_);
   // One change, this write's: the field holds what was written.
-  if (changes_ == before + 1) knownText_ = text;
+  if (changes_ == before + 1) {
+    knownText_ = text;
+    writtenSinceChange_ = true;
+  }
 }
 
 EditState EditField::editState() const {
@@ -70,7 +73,7 @@ EditState EditField::editState() const {
   SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
                reinterpret_cast<LPARAM>(&selectionEnd));
   return {static_cast<int>(selectionStart), static_cast<int>(selectionEnd),
-          SendMessageW(edit_, EM_CANUNDO, 0, 0) != 0};
+          !writtenSinceChange_ && SendMessageW(edit_, EM_CANUNDO, 0, 0) != 0};
 }
 
 // Wine's EDIT sends EN_CHANGE also for a keystroke it refused at the maximum
@@ -80,6 +83,7 @@ EditState EditField::editState() const {
 bool EditField::acceptChange() {
   ++changes_;
   knownText_.reset();
+  writtenSinceChange_ = false;
   const bool unchanged = refused_ && text() == textBeforeRefusal_;
   refused_ = false;
   return !unchanged;

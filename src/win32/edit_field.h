@@ -60,8 +60,10 @@ class EditField final : public TextField {
   std::string textBeforeRefusal_;  // read as a refusal comes
   // The text as last read or written, good until the field reports a change
   // (every change of an EDIT's text sends EN_CHANGE, a program's write too):
-  // the sampler compares all eight fields at every tick.
+  // the sampler compares all eight fields at every tick. A write also empties
+  // the undo buffer, and nothing fills it without a change.
   mutable std::optional<std::string> knownText_;
+  bool writtenSinceChange_ = false;
 };
 
 }  // namespace tintwell::win32
