@@ -50,6 +50,9 @@ class TickingFloor {
   bool running() const { return ticks_ && ticks_->shared(); }
   double ticks() const { return running() ? static_cast<double>(ticks_->now()) : 0; }
   double cpuSeconds() const { return cpu_ ? cpu_->seconds() : 0; }
+  void setHeld(bool held) {
+    if (ticks_) ticks_->setHeld(held);
+  }
 
  private:
   e2e::ChildProcess program_;

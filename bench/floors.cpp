@@ -12,7 +12,8 @@
 //   children  Tintwell's 18 child windows, of the same classes, styles,
 //             places and fonts, nothing drawn in them: the floor of the
 //             start to the first paint and of the memory
-// The timer modes count their ticks in memory the bench shares. The common
+// The timer modes count their ticks in memory the bench shares, and skip
+// them while the bench holds them back. The common
 // controls are set up as Tintwell sets them up, and the program carries its
 // manifest, so the controls are the themed ones Tintwell gets.
 
@@ -71,6 +72,7 @@ void rewriteFields(PackedColor color) {
 }
 
 void onTick() {
+  if (ticks->held()) return;
   if (mode == Mode::read) readPixelUnderPointer();
   if (mode == Mode::fields) rewriteFields(readPixelUnderPointer());
   ticks->add();
