@@ -13,9 +13,9 @@
 //             places and fonts, nothing drawn in them: the floor of the
 //             start to the first paint and of the memory
 // The timer modes count their ticks in memory the bench shares, and skip
-// them while the bench holds them back. The common
-// controls are set up as Tintwell sets them up, and the program carries its
-// manifest, so the controls are the themed ones Tintwell gets.
+// them while the bench holds them back. The common controls are set up as
+// Tintwell sets them up, and the program carries its manifest, so the
+// controls are the themed ones Tintwell gets.
 
 #include <windows.h>
 

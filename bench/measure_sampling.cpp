@@ -6,8 +6,8 @@
 // Tintwell writes each tick's times down (TINTWELL_TICK_TIMES), and the CPU
 // of the X server and of the Wine server is read over the same seconds, and
 // over as many seconds before SHIFT goes down, when all else runs as well.
-// Each tick's CPU is divided by a floor's, the two taking turns of a few
-// seconds, several times over, in phases of their own: a bare window with
+// Each tick's CPU is divided by a floor's, the two taking turns of a second,
+// twelve times over, in phases of their own: a bare window with
 // the eight fields that reads the pixel and rewrites them all, and for the
 // unchanged colour a bare read. Measured apart, a minute away from each
 // other, the two drifted with the machine by a fifth either way; side by
