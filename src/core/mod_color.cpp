@@ -1,5 +1,7 @@
 #include "core/mod_color.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/rounding.h"
@@ -11,12 +13,29 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
+// Where a sector puts the shares of its colour, as shifts into the packed
+// colour (red 0, green 8, blue 16): the largest share, the second, the least.
+struct SectorShifts {
+  unsigned largest;
+  unsigned second;
+  unsigned least;
+};
+constexpr std::array<SectorShifts, 6> kSectorShifts{{
+    {0, 8, 16},
+    {8, 0, 16},
+    {8, 16, 0},
+    {16, 8, 0},
+    {16, 0, 8},
+    {0, 16, 8},
+}};
+
 // The sum is formed by the caller, then scaled, then rounded; halves land on
 // the exact order of these operations. With saturation and value clamped
 // into 0..1 every channel fraction lies in 0..1 (a rounding hair above 1 at
 // most, which still rounds to 255).
-int toChannel(double fraction) {
-  return static_cast<int>(roundHalfEven(fraction * kChannelMax));
+PackedColor toChannel(double fraction) {
+  return static_cast<PackedColor>(
+      static_cast<int32_t>(roundHalfEvenInRange(fraction * kChannelMax)));
 }
 
 // NaN counts as 0, so nothing downstream ever sees it.
@@ -51,43 +70,35 @@ HueConverter::HueConverter(double hue) {
   sector_ = h < 1.0 ? 0 : h < 2.0 ? 1 : h < 3.0 ? 2 : h < 4.0 ? 3 : h < 5.0 ? 4 : 5;
 }
 
-PackedColor HueConverter::operator()(double saturation, double value) const {
-  saturation = clampUnit(saturation);
-  value = clampUnit(value);
-  const double chroma = saturation * value;
-  const double second = chroma * shape_;
-  const double m = value - chroma;
+namespace {
 
-  double red = m;
-  double green = m;
-  double blue = m;
-  switch (sector_) {
-    case 0:
-      red = m + chroma;
-      green = m + second;
-      break;
-    case 1:
-      red = m + second;
-      green = m + chroma;
-      break;
-    case 2:
-      green = m + chroma;
-      blue = m + second;
-      break;
-    case 3:
-      green = m + second;
-      blue = m + chroma;
-      break;
-    case 4:
-      red = m + second;
-      blue = m + chroma;
-      break;
-    default:
-      red = m + chroma;
-      blue = m + second;
-      break;
+// One colour of a sector: shape is the second channel's share.
+PackedColor shade(const SectorShifts& shifts, double shape, double saturation, double value) {
+  // clampUnit's choices as selections, which vectorize; NaN still gives 0.
+  saturation = saturation > 0.0 ? saturation : 0.0;
+  saturation = saturation < 1.0 ? saturation : 1.0;
+  const double chroma = saturation * value;
+  const double second = chroma * shape;
+  const double least = value - chroma;
+  return (toChannel(least + chroma) << shifts.largest) |
+         (toChannel(least + second) << shifts.second) | (toChannel(least) << shifts.least);
+}
+
+}  // namespace
+
+PackedColor HueConverter::operator()(double saturation, double value) const {
+  return shade(kSectorShifts.at(static_cast<size_t>(sector_)), shape_, saturation,
+               clampUnit(value));
+}
+
+void HueConverter::convertRow(double value, std::span<const double> saturations,
+                              std::span<PackedColor> colors) const {
+  value = clampUnit(value);
+  const SectorShifts shifts = kSectorShifts.at(static_cast<size_t>(sector_));
+  const size_t count = std::min(saturations.size(), colors.size());
+  for (size_t index = 0; index < count; ++index) {
+    colors[index] = shade(shifts, shape_, saturations[index], value);
   }
-  return packRgb(toChannel(red), toChannel(green), toChannel(blue));
 }
 
 PackedColor convHSV2RGB(double hue, double saturation, double value) {

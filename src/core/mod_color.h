@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "core/packed_color.h"
@@ -24,6 +25,10 @@ class HueConverter {
  public:
   explicit HueConverter(double hue);
   PackedColor operator()(double saturation, double value) const;
+  // A row of colours of one value, one for each saturation, as the call above
+  // gives them, in a loop without branches that the compiler vectorizes.
+  void convertRow(double value, std::span<const double> saturations,
+                  std::span<PackedColor> colors) const;
 
  private:
   int sector_ = 0;

@@ -14,16 +14,45 @@ void PixelImage::fill(PackedColor color) {
   std::fill(bits_.begin(), bits_.end(), swapRedBlue(color));
 }
 
-void PixelImage::copyColumns(std::span<const ColumnCopy> copies) {
-  std::vector<ColumnCopy> inside;  // copies from or to outside the image drop out
-  for (const ColumnCopy& copy : copies) {
-    if (copy.target >= 0 && copy.target < width_ && copy.source >= 0 && copy.source < width_) {
-      inside.push_back(copy);
-    }
+namespace {
+
+// Each sample over kStep pixels; a step known when compiled lets the copies
+// be unrolled and vectorized.
+template <int kStep>
+void repeatEach(std::span<const PackedColor> samples, uint32_t* row,
+                uint32_t (*toPixel)(uint32_t)) {
+  for (const PackedColor sample : samples) {
+    const uint32_t pixel = toPixel(sample);
+    for (int copy = 0; copy < kStep; ++copy) *row++ = pixel;
   }
-  for (int y = 0; y < height_; ++y) {
-    uint32_t* row = bits_.data() + indexOf(0, y);
-    for (const ColumnCopy& copy : inside) row[copy.target] = row[copy.source];
+}
+
+}  // namespace
+
+void PixelImage::setRowOfBlocks(int y, std::span<const PackedColor> samples, int step) {
+  if (y < 0 || y >= height_ || step <= 0) return;
+  uint32_t* const row = bits_.data() + indexOf(0, y);
+  // The blocks that fit whole, then what is left of the row.
+  const size_t whole = std::min(samples.size(), static_cast<size_t>(width_ / step));
+  switch (step) {
+    case 2:
+      repeatEach<2>(samples.first(whole), row, swapRedBlue);
+      break;
+    case 3:
+      repeatEach<3>(samples.first(whole), row, swapRedBlue);
+      break;
+    case 4:
+      repeatEach<4>(samples.first(whole), row, swapRedBlue);
+      break;
+    default:
+      for (size_t block = 0; block < whole; ++block) {
+        std::fill_n(row + block * static_cast<size_t>(step), step, swapRedBlue(samples[block]));
+      }
+      break;
+  }
+  const int rest = width_ - static_cast<int>(whole) * step;
+  if (whole < samples.size() && rest > 0) {
+    std::fill_n(row + (width_ - rest), rest, swapRedBlue(samples[whole]));
   }
 }
 

@@ -30,14 +30,9 @@ class PixelImage {
   // copy as if through a temporary, as GDI does.
   void copyRect(int dstX, int dstY, int copyWidth, int copyHeight, int srcX, int srcY);
 
-  // Whole-column copies, each as copyRect(target, 0, 1, height, source, 0),
-  // done row by row so memory is walked in order rather than a row's width
-  // apart. No copy may read a column that another one writes.
-  struct ColumnCopy {
-    int target = 0;
-    int source = 0;
-  };
-  void copyColumns(std::span<const ColumnCopy> copies);
+  // Row y from one sample every step-th pixel, each sample repeated over
+  // the step pixels from its own (cut at the right edge).
+  void setRowOfBlocks(int y, std::span<const PackedColor> samples, int step);
 
   void fill(PackedColor color);
 

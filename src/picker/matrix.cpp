@@ -1,30 +1,9 @@
-#include <array>
-#include <vector>
-
 #include "picker/picker_math.h"
 #include "shell/frm_color.h"
 
 namespace tintwell {
 
 namespace {
-
-// Copies each sampled column (then row) onto the step - 1 pixels after it, so
-// every pixel takes the colour of its block's top-left sample. The column
-// copies only read sampled columns, so they are done together, row by row.
-void fillBlocks(PixelImage& image, int step) {
-  std::vector<PixelImage::ColumnCopy> columns;
-  for (int first = 1; first + step - 2 <= kLastPixel; first += step) {
-    for (int target = first; target <= first + step - 2; ++target) {
-      columns.push_back({target, first - 1});
-    }
-  }
-  image.copyColumns(columns);
-  for (int first = 1; first + step - 2 <= kLastPixel; first += step) {
-    for (int target = first; target <= first + step - 2; ++target) {
-      image.copyRect(0, target, kSurfaceSide, 1, 0, first - 1);
-    }
-  }
-}
 
 void ringMarker(PixelImage& field, int32_t x, int32_t y) {
   const int centreX = clampToSurface(x);
@@ -50,7 +29,6 @@ void frmColor::drawMatrix(bool bMarker) {
 
   PixelImage& field = imgMatrix().image();
   sampleMatrix(field, iDim, step, *this);
-  fillBlocks(field, step);
   // One showing for the field and its ring together.
   if (bMarker) ringMarker(field, iMatrixX, iMatrixY);
   imgMatrix().refresh();

@@ -1,6 +1,8 @@
 #include "picker/picker_math.h"
 
 #include <array>
+#include <span>
+#include <vector>
 
 #include "core/mod_color.h"
 #include "core/rounding.h"
@@ -118,29 +120,49 @@ int samplingStep(int quality) {
   return MathClampLng3(kHighQuality, kLowQuality, quality) + kStepOfHighest;
 }
 
-// Column by column, top to bottom: the hue of the HSV modes is fixed along a
-// column (all over the field in hue mode), so its arithmetic is done once.
+// Row by row, so memory is written in order: a sampled row, each sample
+// over its block's width, then copied down over the block's height. In hue
+// mode one hue and, along a row, one value: the row is converted at once. In
+// the other HSV modes the hue is fixed down a column, so its arithmetic is
+// done once per column.
 void sampleMatrix(PixelImage& image, int16_t dimension, int step, const ColorState& color) {
+  std::array<double, kSurfaceSide> across{};
+  size_t columns = 0;
+  for (int x = 0; x <= kLastPixel; x += step) across.at(columns++) = fractionOf(x);
   const HueConverter fixedHue(color.dHue);
-  for (int x = 0; x <= kLastPixel; x += step) {
-    const HueConverter columnHue(fractionOf(x) * kFullCircle);
-    for (int y = 0; y <= kLastPixel; y += step) {
-      PackedColor sample = 0;
-      switch (dimension) {
-        case kHue:
-          sample = fixedHue(fractionOf(x), 1.0 - fractionOf(y));
-          break;
-        case kSaturation:
-          sample = columnHue(color.dSat, 1.0 - fractionOf(y));
-          break;
-        case kBrightness:
-          sample = columnHue(1.0 - fractionOf(y), color.dVal);
-          break;
-        default:
-          sample = matrixSampleColor(dimension, x, y, color);
-          break;
-      }
-      image.setPixel(x, y, sample);
+  std::vector<HueConverter> columnHues;
+  if (dimension == kSaturation || dimension == kBrightness) {
+    for (size_t column = 0; column < columns; ++column) {
+      columnHues.emplace_back(across[column] * kFullCircle);
+    }
+  }
+  std::array<PackedColor, kSurfaceSide> samples{};
+  const std::span<PackedColor> row = std::span(samples).first(columns);
+  for (int y = 0; y <= kLastPixel; y += step) {
+    const double down = 1.0 - fractionOf(y);
+    switch (dimension) {
+      case kHue:
+        fixedHue.convertRow(down, std::span(across).first(columns), row);
+        break;
+      case kSaturation:
+        for (size_t column = 0; column < columns; ++column) {
+          row[column] = columnHues[column](color.dSat, down);
+        }
+        break;
+      case kBrightness:
+        for (size_t column = 0; column < columns; ++column) {
+          row[column] = columnHues[column](down, color.dVal);
+        }
+        break;
+      default:
+        for (size_t column = 0; column < columns; ++column) {
+          row[column] = matrixSampleColor(dimension, static_cast<int>(column) * step, y, color);
+        }
+        break;
+    }
+    image.setRowOfBlocks(y, row, step);
+    for (int below = y + 1; below < y + step; ++below) {
+      image.copyRect(0, below, kSurfaceSide, 1, 0, y);
     }
   }
 }

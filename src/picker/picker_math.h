@@ -56,7 +56,8 @@ int16_t stripKeyStep(int16_t row, SurfaceKey key);
 
 // The matrix samples every step-th pixel; a quality out of range draws as High.
 int samplingStep(int quality);
-// Every step-th column and row of the matrix set to its sample colour.
+// The matrix drawn from a sample every step-th pixel each way: each sample
+// fills its step x step block (cut at the edges).
 void sampleMatrix(PixelImage& image, int16_t dimension, int step, const ColorState& color);
 
 // The marker: a ring of radius 5 around its centre, four runs of five pixels,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "core/pixel_image.h"
 
 namespace tintwell {
@@ -66,6 +68,36 @@ TEST(PixelImage, CopyClipsAtEveryEdge) {
   }
 }
 
+TEST(PixelImage, RowsOfBlocksRepeatEachSampleAndStopAtTheEdges) {
+  const PackedColor a = packRgb(1, 1, 1);
+  const PackedColor b = packRgb(2, 2, 2);
+  const PackedColor samples[] = {a, b};
+  struct Row {
+    int y, step;
+    std::array<PackedColor, 5> expected;  // of row y; other rows keep their pixels
+  };
+  const PixelImage before = numbered(5, 2);
+  const PackedColor kept = before.pixel(4, 1);
+  const Row rows[] = {{1, 2, {a, a, b, b, kept}},
+                      {1, 3, {a, a, a, b, b}},
+                      {1, 1, {a, b}},
+                      {2, 2, {}},
+                      {-1, 2, {}},
+                      {1, 0, {}}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "row " << row.y << ", step " << row.step);
+    PixelImage image = before;
+    image.setRowOfBlocks(row.y, samples, row.step);
+    for (int y = 0; y < 2; ++y) {
+      for (int x = 0; x < 5; ++x) {
+        const PackedColor written = y == row.y ? row.expected.at(static_cast<size_t>(x)) : 0;
+        EXPECT_EQ(image.pixel(x, y), written != 0 ? written : before.pixel(x, y))
+            << "at " << x << "," << y;
+      }
+    }
+  }
+}
+
 TEST(PixelImage, OverlappingCopiesReadTheSourceAsItWasBefore) {
   struct Row {
     const char* name;
@@ -85,20 +117,6 @@ TEST(PixelImage, OverlappingCopiesReadTheSourceAsItWasBefore) {
       }
     }
   }
-}
-
-TEST(PixelImage, ColumnCopiesMatchOneByOneCopiesAndSkipColumnsOutside) {
-  const PixelImage before = numbered(6, 3);
-  const PixelImage::ColumnCopy copies[] = {{1, 0}, {2, 0}, {4, 3}, {-1, 0}, {5, 6}, {6, 5}};
-  PixelImage together = before;
-  together.copyColumns(copies);
-  PixelImage oneByOne = before;
-  for (const auto& copy : copies) oneByOne.copyRect(copy.target, 0, 1, 3, copy.source, 0);
-  for (int y = 0; y < 3; ++y) {
-    for (int x = 0; x < 6; ++x) EXPECT_EQ(together.pixel(x, y), oneByOne.pixel(x, y));
-  }
-  EXPECT_EQ(together.pixel(2, 1), before.pixel(0, 1));
-  EXPECT_EQ(together.pixel(5, 2), before.pixel(5, 2));
 }
 
 }  // namespace
