@@ -57,9 +57,15 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_PRINTCLIENT: {
-      RECT client{};
-      GetClientRect(window_, &client);
-      paint(reinterpret_cast<HDC>(wParam), client);
+      // A themed child draws the window behind itself this way at each of
+      // its paints: only what the context can show is painted, not the
+      // whole window for every radio button.
+      const auto target = reinterpret_cast<HDC>(wParam);
+      RECT area{};
+      GetClientRect(window_, &area);
+      RECT shown{};
+      if (GetClipBox(target, &shown) != ERROR) IntersectRect(&area, &area, &shown);
+      paint(target, area);
       return 0;
     }
     case WM_ERASEBKGND:
