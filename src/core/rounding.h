@@ -6,10 +6,6 @@
 
 namespace tintwell {
 
-// Nearest integer, exact halves to the even neighbour, as a double.
-// Adding and removing 2^52 rounds in the FPU's default mode (to nearest, ties
-// to even); it is exact, and several times cheaper than the Windows C
-// runtime's nearbyint under Wine.
 inline constexpr double kTwoPow52 = 4503599627370496.0;
 
 // roundHalfEven of a value known to lie in 0..2^52: the add and remove alone,
@@ -18,6 +14,10 @@ inline double roundHalfEvenInRange(double value) {
   return (value + kTwoPow52) - kTwoPow52;
 }
 
+// Nearest integer, exact halves to the even neighbour, as a double.
+// Adding and removing 2^52 rounds in the FPU's default mode (to nearest, ties
+// to even); it is exact, and several times cheaper than the Windows C
+// runtime's nearbyint under Wine.
 inline double roundHalfEven(double value) {
   const double magnitude = std::fabs(value);
   if (!(magnitude < kTwoPow52)) return value;  // already integral, or not finite
